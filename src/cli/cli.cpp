@@ -1,0 +1,164 @@
+#include "cli/cli.h"
+
+#include "app/console_dialogs.h"
+#include "base/cp1252.h"
+#include "base/file_names.h"
+#include "base/os_path.h"
+#include "base/section_file.h"
+#include "cli/plain_section_text.h"
+#include "procedures/procedure_kind.h"
+
+#include <fstream>
+#include <ostream>
+
+namespace zam {
+
+namespace {
+
+    const char* const kUsage = R"(zam-cli - ZAM ohne Fenster
+
+Aufruf: zam-cli [--home VERZEICHNIS] BEFEHL ...
+
+Befehle:
+  dump DATEI          Titelzeile und alle Abschnitte einer Datei als Klartext
+  pack KLARTEXT DATEI Klartext (wie von dump) als ZAM-Datei speichern
+  kind DATEI          Dateiart (Nummer und Name)
+  --help              diese Übersicht
+  --version           Programmversion
+
+Exit-Codes: 0 erfolgreich, 1 fehlgeschlagen, 2 falscher Aufruf,
+3 Datei fehlt oder ist nicht lesbar, 4 keine ZAM-Datei.
+)";
+
+    // Installs console dialogs on err for one run and restores what was there.
+    class TCliDialogs {
+    public:
+        explicit TCliDialogs(std::ostream& err)
+            : console_(err)
+            , previous_(&UserDialogs())
+        {
+            SetUserDialogs(&console_);
+        }
+        ~TCliDialogs() { SetUserDialogs(previous_); }
+        TCliDialogs(const TCliDialogs&) = delete;
+        TCliDialogs& operator=(const TCliDialogs&) = delete;
+
+    private:
+        TConsoleDialogs console_;
+        TUserDialogs* previous_;
+    };
+
+    struct TCliContext {
+        std::vector<std::string> args; // after the command word, Windows-1252
+        std::string home;
+        std::ostream& out;
+        std::ostream& err;
+    };
+
+    int Usage(std::ostream& err, const std::string& problem)
+    {
+        err << Cp1252ToUtf8(problem) << "\n\n" << Cp1252ToUtf8(kUsage);
+        return kExitUsage;
+    }
+
+    // Loads a data file for reading; the exit code says why not.
+    int LoadDataFile(const std::string& name, TSList& list, std::ostream& err)
+    {
+        if (!FileExists(name) || IsDirectory(name)) {
+            err << Cp1252ToUtf8("Datei nicht gefunden: " + name) << '\n';
+            return kExitFileMissing;
+        }
+        TSList::SetMissingFileRetry(0);
+        if (!list.LoadFile(name, kOpenShared))
+            return kExitFileMissing;
+        if (!IsZamDataFile(list, name))
+            return kExitNotDataFile;
+        return kExitOk;
+    }
+
+    int Dump(TCliContext& c)
+    {
+        if (c.args.size() != 1)
+            return Usage(c.err, "dump erwartet genau eine Datei.");
+        TSList list;
+        int rc = LoadDataFile(c.args[0], list, c.err);
+        if (rc != kExitOk)
+            return rc;
+        WritePlainSections(list, c.out);
+        return kExitOk;
+    }
+
+    int Pack(TCliContext& c)
+    {
+        if (c.args.size() != 2)
+            return Usage(c.err, "pack erwartet eine Klartext-Datei und eine Zieldatei.");
+        std::ifstream in(ToOsPath(c.args[0]), std::ios::binary);
+        if (!in || IsDirectory(c.args[0])) {
+            c.err << Cp1252ToUtf8("Datei nicht gefunden: " + c.args[0]) << '\n';
+            return kExitFileMissing;
+        }
+        TSList list;
+        ReadPlainSections(in, list);
+        return list.SaveFile(c.args[1], kOpenExclusive) ? kExitOk : kExitFailed;
+    }
+
+    int Kind(TCliContext& c)
+    {
+        if (c.args.size() != 1)
+            return Usage(c.err, "kind erwartet genau eine Datei.");
+        if (!FileExists(c.args[0])) {
+            c.err << Cp1252ToUtf8("Datei nicht gefunden: " + c.args[0]) << '\n';
+            return kExitFileMissing;
+        }
+        int kind = ProcedureKindOfFile(c.args[0]);
+        if (kind == 0) {
+            c.out << "0\n";
+            c.err << Cp1252ToUtf8("Unbekannte Dateiart: " + c.args[0]) << '\n';
+            return kExitNotDataFile;
+        }
+        c.out << kind << ' ' << Cp1252ToUtf8(KindName(kind)) << '\n';
+        return kExitOk;
+    }
+}
+
+int RunCli(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream& err)
+{
+    TCliDialogs dialogs(err);
+    std::vector<std::string> args;
+    for (const auto& a : rawArgs)
+        args.push_back(Utf8ToCp1252(a));
+
+    std::string home;
+    std::size_t i = 0;
+    while (i < args.size() && args[i].rfind("--", 0) == 0) {
+        if (args[i] == "--help") {
+            out << Cp1252ToUtf8(kUsage);
+            return kExitOk;
+        }
+        if (args[i] == "--version") {
+            out << "zam-cli " << ZAM_VERSION << '\n';
+            return kExitOk;
+        }
+        if (args[i] == "--home" && i + 1 < args.size()) {
+            home = args[i + 1];
+            i += 2;
+            continue;
+        }
+        return Usage(err, "Unbekannte Option: " + args[i]);
+    }
+    if (i >= args.size())
+        return Usage(err, "Kein Befehl angegeben.");
+    std::string command = args[i];
+    TCliContext c { std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), home, out, err };
+    if (command == "dump")
+        return Dump(c);
+    if (command == "pack")
+        return Pack(c);
+    if (command == "kind")
+        return Kind(c);
+    if (command == "help")
+        return out << Cp1252ToUtf8(kUsage), kExitOk;
+    return Usage(err, "Unbekannter Befehl: " + command);
+}
+
+}
