@@ -1,6 +1,128 @@
+#include "base/section_file.h"
 #include "cli/cli.h"
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
 #include <sstream>
+
 namespace zam {
-TEST(Cli, Help) { std::ostringstream o, e; EXPECT_EQ(RunCli({"--help"}, o, e), 0); }
+
+using test::ReadBytes;
+using test::TTempDir;
+using test::WriteBytes;
+
+namespace {
+    struct TRun {
+        int code;
+        std::string out;
+        std::string err;
+    };
+
+    TRun Cli(const std::vector<std::string>& args)
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        int code = RunCli(args, out, err);
+        return { code, out.str(), err.str() };
+    }
+
+    const std::string kFixture = std::string(ZAM_TEST_DATA) + "/calibration_plain.txt";
+}
+
+TEST(Cli, PackThenDumpGivesThePlainTextBack)
+{
+    TTempDir dir;
+    std::string file = dir.File("blei.klb");
+    TRun pack = Cli({ "pack", kFixture, file });
+    ASSERT_EQ(pack.code, kExitOk) << pack.err;
+    TRun dump = Cli({ "dump", file });
+    ASSERT_EQ(dump.code, kExitOk) << dump.err;
+    EXPECT_EQ(dump.out, ReadBytes(kFixture));
+    // the stored file is scrambled, with the umlaut as one Windows-1252 byte
+    TSList s;
+    ASSERT_TRUE(s.LoadFile(file, kOpenShared));
+    EXPECT_EQ(s.GetLine(1, 4), "Intensität [cps]");
+}
+
+TEST(Cli, PackOfDumpReproducesTheFileByteForByte)
+{
+    TTempDir dir;
+    TSList s;
+    s.SetTitle("Titel mit € und [Klammer");
+    int head = s.AddSection("[HEAD]").index;
+    s.AddLine(head, "03");
+    s.AddLine(head, "[nicht Kopf]");
+    s.AddLine(head, "");
+    s.AddLine(head, "   eingerückt  ");
+    int data = s.AddSection("[DATA]").index;
+    for (int i = 1; i <= 60; ++i)
+        s.AddCell(data, i, std::to_string(i * 0.25), 1);
+    s.AddLine(s.AddSection("[RESNUM]").index, "IBAAAAAAAAAA");
+    std::string original = dir.File("orig.klb");
+    ASSERT_TRUE(s.SaveFile(original, kOpenShared));
+
+    TRun dump = Cli({ "dump", original });
+    ASSERT_EQ(dump.code, kExitOk);
+    std::string plain = dir.File("plain.txt");
+    WriteBytes(plain, dump.out);
+    std::string copy = dir.File("copy.klb");
+    ASSERT_EQ(Cli({ "pack", plain, copy }).code, kExitOk);
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(original));
+}
+
+TEST(Cli, KindAndExitCodes)
+{
+    TTempDir dir;
+    std::string file = dir.File("probe._kl");
+    ASSERT_EQ(Cli({ "pack", kFixture, file }).code, kExitOk);
+    TRun kind = Cli({ "kind", file });
+    EXPECT_EQ(kind.code, kExitOk);
+    EXPECT_EQ(kind.out, "1 Kalibrierung\n");
+    std::string other = dir.File("x.mwk");
+    ASSERT_EQ(Cli({ "pack", kFixture, other }).code, kExitOk);
+    EXPECT_EQ(Cli({ "kind", other }).out, "7 Mittelw.-Karte\n");
+
+    EXPECT_EQ(Cli({}).code, kExitUsage);
+    EXPECT_EQ(Cli({ "frobnicate" }).code, kExitUsage);
+    EXPECT_EQ(Cli({ "dump" }).code, kExitUsage);
+    EXPECT_EQ(Cli({ "--bogus", "dump", file }).code, kExitUsage);
+    TRun missing = Cli({ "dump", dir.File("none.klb") });
+    EXPECT_EQ(missing.code, kExitFileMissing);
+    EXPECT_NE(missing.err.find("none.klb"), std::string::npos);
+
+    std::string single = dir.File("single.klb");
+    WriteBytes(dir.File("single.txt"), "Titel\n[HEAD]\n03\n");
+    ASSERT_EQ(Cli({ "pack", dir.File("single.txt"), single }).code, kExitOk);
+    TRun foreign = Cli({ "dump", single });
+    EXPECT_EQ(foreign.code, kExitNotDataFile);
+    EXPECT_EQ(foreign.err, "Fehler: Datei " + single + " ist keine ZAM-Datei!\n");
+    TRun unknown = Cli({ "kind", dir.File("single.txt") });
+    EXPECT_EQ(unknown.code, kExitNotDataFile);
+    EXPECT_EQ(Cli({ "--home", dir.Path(), "kind", file }).code, kExitOk);
+}
+
+TEST(Cli, HelpListsTheCommandsInUtf8)
+{
+    TRun help = Cli({ "--help" });
+    EXPECT_EQ(help.code, kExitOk);
+    for (const char* word : { "dump", "pack", "kind", "\xC3\x9C" "bersicht" })
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+}
+
+TEST(Cli, ProgramRunsAsAProcess)
+{
+    TTempDir dir;
+    std::string file = dir.File("p.klb");
+    std::string cmd = std::string(ZAM_CLI_EXE) + " pack " + kFixture + " " + file + " && " + ZAM_CLI_EXE + " kind "
+        + file + " > " + dir.File("out.txt");
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(ReadBytes(dir.File("out.txt")), "1 Kalibrierung\n");
+    std::string bad = std::string(ZAM_CLI_EXE) + " dump " + dir.File("none.klb") + " 2>/dev/null";
+    int status = std::system(bad.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), kExitFileMissing);
+}
+
 }

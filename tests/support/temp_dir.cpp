@@ -38,3 +38,24 @@ void WriteBytes(const std::string& name, const std::string& bytes)
 }
 
 }
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zam::test {
+
+bool RunUnprivileged(const std::function<bool()>& check)
+{
+    if (::geteuid() != 0)
+        return check();
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && check();
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}

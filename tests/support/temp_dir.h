@@ -25,3 +25,14 @@ std::string ReadBytes(const std::string& name);
 void WriteBytes(const std::string& name, const std::string& bytes);
 
 }
+
+#include <functional>
+
+namespace zam::test {
+
+// Runs the check in a child process with the rights of an unprivileged user
+// (when the tests run as root, which ignores file permissions); true when the
+// check returned true there.
+bool RunUnprivileged(const std::function<bool()>& check);
+
+}

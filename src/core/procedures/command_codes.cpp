@@ -11,7 +11,7 @@ int CorrectionCode(int displayedCode) { return displayedCode / 10 * 10 + 1; }
 
 namespace {
     using W = TWorkflow;
-    constexpr std::array<TProcedureCommand, 34> kCommands = { {
+    constexpr std::array<TProcedureCommand, 33> kCommands = { {
         { 110, "&Kalibrierfunktionen", W::Entry, "TKalCalc", "", "", "calibration" },
         { 111, "&Kalibrierfunktionen", W::Entry, "TKalCalc", "", "", "calibration" },
         { 211, "&Kalibrierfunktionen", W::Entry, "TKalCalc", "", "", "calibration" },
@@ -47,13 +47,12 @@ namespace {
         { 365, "Eingabe &Gleichwertigkeit", W::SelectThenEntry, "TGlwCalc", "*.glw",
             "Datei Gleichwertigkeit auswählen", "equivalence" },
         { 460, "&Gleichwertigkeit", W::Select, "TGlwCalc", "*.glw", "Datei Gleichwertigkeit auswählen", "" },
-        { 0, "", W::Select, "", "", "", "" },
     } };
 }
 
 std::span<const TProcedureCommand> ProcedureCommands()
 {
-    return std::span<const TProcedureCommand>(kCommands.data(), kCommands.size() - 1);
+    return kCommands;
 }
 
 const TProcedureCommand* FindProcedureCommand(int code)
