@@ -1,6 +1,7 @@
 #include "base/clipboard_text.h"
 
 #include "app/clipboard.h"
+#include "base/text_utils.h"
 
 namespace zam {
 
@@ -39,13 +40,9 @@ std::string UnquoteCell(const std::string& cell)
     return t;
 }
 
-bool ClipboardTable(std::vector<std::string>& cells)
+std::vector<TClipboardPiece> ClipboardRows(std::string text)
 {
-    if (!Clipboard().HasText())
-        return false;
-    std::string text = Clipboard().GetText();
     if (text.find('\r') == std::string::npos) {
-        // Linux programs end rows with LF alone; rows end at an LF outside quotes.
         bool quoted = false;
         for (char& c : text) {
             if (c == '"')
@@ -54,25 +51,32 @@ bool ClipboardTable(std::vector<std::string>& cells)
                 c = '\r';
         }
     }
+    std::vector<TClipboardPiece> pieces;
     std::size_t start = 0;
-    while (start <= text.size()) {
+    while (true) {
         std::size_t end = text.find('\r', start);
-        std::string row = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!row.empty() && row[0] == '\n')
-            row.erase(0, 1);
-        if (!row.empty()) {
-            std::size_t cs = 0;
-            while (true) {
-                std::size_t tab = row.find('\t', cs);
-                cells.push_back(UnquoteCell(row.substr(cs, tab == std::string::npos ? std::string::npos : tab - cs)));
-                if (tab == std::string::npos)
-                    break;
-                cs = tab + 1;
-            }
-        }
+        TClipboardPiece p;
+        p.text = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!p.text.empty() && p.text[0] == '\n')
+            p.text.erase(0, 1);
+        p.remainder = end == std::string::npos;
+        pieces.push_back(std::move(p));
         if (end == std::string::npos)
             break;
         start = end + 1;
+    }
+    return pieces;
+}
+
+bool ClipboardTable(std::vector<std::string>& cells)
+{
+    if (!Clipboard().HasText())
+        return false;
+    for (const auto& row : ClipboardRows(Clipboard().GetText())) {
+        if (row.text.empty())
+            continue;
+        for (const auto& c : SplitFields(row.text, '\t'))
+            cells.push_back(UnquoteCell(c));
     }
     return true;
 }

@@ -5,6 +5,8 @@
 #include "base/text_file.h"
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <cerrno>
 #include <fcntl.h>
 #include <fstream>
@@ -19,6 +21,23 @@ bool FileExists(const std::string& name)
 {
     std::error_code ec;
     return !name.empty() && fs::exists(ToOsPath(name), ec);
+}
+
+namespace {
+    int g_retryMs = 1000;
+}
+
+void SetMissingFileRetry(int milliseconds) { g_retryMs = milliseconds; }
+
+bool FileAppears(const std::string& name)
+{
+    if (name.empty())
+        return false;
+    if (FileExists(name))
+        return true;
+    if (g_retryMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(g_retryMs));
+    return FileExists(name);
 }
 
 bool IsDirectory(const std::string& name)
@@ -215,7 +234,7 @@ bool CommitTempFile(const std::string& temp, const std::string& target)
     return true;
 }
 
-bool WriteSingleLine(const std::string& name, const std::string& text)
+bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines)
 {
     std::string temp = TempFileFor(name);
     {
@@ -225,7 +244,8 @@ bool WriteSingleLine(const std::string& name, const std::string& text)
             DeleteFile(temp);
             return false;
         }
-        f.WriteLine(text);
+        for (const auto& line : lines)
+            f.WriteLine(line);
         f.Finish();
         if (f.ErrorFlag()) {
             DeleteFile(temp);
@@ -234,5 +254,7 @@ bool WriteSingleLine(const std::string& name, const std::string& text)
     }
     return CommitTempFile(temp, name);
 }
+
+bool WriteSingleLine(const std::string& name, const std::string& text) { return WriteTextLines(name, { text }); }
 
 }

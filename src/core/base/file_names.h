@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zam {
 
@@ -13,6 +14,10 @@ namespace zam {
 inline constexpr char kPathSep = '/';
 
 bool FileExists(const std::string& name);
+// A missing file is looked for once more after a short wait (one second; the
+// tests set it to 0), as files on network folders may appear late.
+bool FileAppears(const std::string& name);
+void SetMissingFileRetry(int milliseconds);
 bool IsDirectory(const std::string& name);
 bool DeleteFile(const std::string& name);
 bool RenameFile(const std::string& from, const std::string& to);
@@ -48,6 +53,9 @@ std::string ReadFirstLine(const std::string& name);
 // Replaces the file by one holding the line and CR LF; false (and an error box)
 // when it could not be written.
 bool WriteSingleLine(const std::string& name, const std::string& text);
+// Replaces the file by the lines, each ended with CR LF, written completely
+// before the old file goes; false (and an error box) on failure.
+bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines);
 
 // A temporary name in the same folder as the target, for writing a file
 // completely before it replaces the target.

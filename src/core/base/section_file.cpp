@@ -10,15 +10,11 @@
 #include "base/text_file.h"
 #include "base/text_utils.h"
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 namespace zam {
 
 namespace {
-    int g_retryMs = 1000;
-
     bool HeaderChar(char c) { return (c >= 'A' && c <= 'Z') || c == '_' || c == '-'; }
 
     // A stored line: cleaned, and never starting with "[" so it cannot read
@@ -72,7 +68,7 @@ std::string CellLine(int row, int col, std::string_view text)
     return buf + std::string(text);
 }
 
-void TSList::SetMissingFileRetry(int milliseconds) { g_retryMs = milliseconds; }
+void TSList::SetMissingFileRetry(int milliseconds) { zam::SetMissingFileRetry(milliseconds); }
 
 void TSList::Clear()
 {
@@ -296,12 +292,8 @@ bool TSList::LoadFile(const std::string& fileName, int mode)
     mode_ = mode;
     if (fileName.empty())
         return false;
-    if (!FileExists(fileName)) {
-        if (g_retryMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(g_retryMs));
-        if (!FileExists(fileName))
-            return false;
-    }
+    if (!FileAppears(fileName))
+        return false;
     bool locked = false;
     if (mode == kOpenEdit) {
         if (!TakeLock(fileName)) {
