@@ -120,14 +120,29 @@ namespace {
     void RenderGrid(const TTablePage& p, std::vector<std::string>& out)
     {
         std::vector<int> starts = ColumnStarts(p);
+        std::vector<std::string> rows;
+        for (int r = 0; r < p.layout.rows; ++r)
+            rows.push_back(GridRow(p, r, starts));
+        // a rule keeps the vertical line of a block that continues through it
+        auto rule = [&](int r) {
+            std::string line = GridRule(p, r, starts);
+            if (r > 0 && r < p.layout.rows) {
+                for (std::size_t x = 0; x < line.size(); ++x) {
+                    if (line[x] == ' ' && rows[static_cast<std::size_t>(r) - 1][x] == '|'
+                        && rows[static_cast<std::size_t>(r)][x] == '|')
+                        line[x] = '|';
+                }
+            }
+            return TrimRight(line);
+        };
         for (int r = 0; r < p.layout.rows; ++r) {
             bool heading = IsHeadingRow(p, r);
             bool firstBody = r == p.layout.fixedRows;
             if (r == 0 || firstBody || (heading && p.head.NoFixedHorzLines != '1'))
-                out.push_back(TrimRight(GridRule(p, r, starts)));
-            out.push_back(TrimRight(GridRow(p, r, starts)));
+                out.push_back(rule(r));
+            out.push_back(TrimRight(rows[static_cast<std::size_t>(r)]));
         }
-        out.push_back(TrimRight(GridRule(p, p.layout.rows, starts)));
+        out.push_back(rule(p.layout.rows));
     }
 }
 
