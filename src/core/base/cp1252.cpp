@@ -156,22 +156,18 @@ std::string Utf8ToCp1252(std::string_view text)
     return out;
 }
 
-std::string AnsiToOem(std::string_view text)
-{
-    const auto& t = CodePageTables();
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(t.ansiToOem[static_cast<unsigned char>(c)]);
-    return out;
+namespace {
+    std::string MapBytes(std::string_view text, const std::array<unsigned char, 256>& table)
+    {
+        std::string out(text);
+        for (char& c : out)
+            c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+        return out;
+    }
 }
 
-std::string OemToAnsi(std::string_view text)
-{
-    const auto& t = CodePageTables();
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(t.oemToAnsi[static_cast<unsigned char>(c)]);
-    return out;
-}
+std::string AnsiToOem(std::string_view text) { return MapBytes(text, CodePageTables().ansiToOem); }
+
+std::string OemToAnsi(std::string_view text) { return MapBytes(text, CodePageTables().oemToAnsi); }
 
 }

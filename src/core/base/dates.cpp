@@ -40,23 +40,7 @@ namespace {
         return n.integer;
     }
 
-    // Parses an integer field as Pascal's Val would: all digits (sign allowed).
-    bool ToInt(std::string_view text, int& out)
-    {
-        if (text.empty() || text.size() > 9)
-            return false;
-        std::size_t i = text[0] == '-' ? 1 : 0;
-        if (i == text.size())
-            return false;
-        int v = 0;
-        for (; i < text.size(); ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return false;
-            v = v * 10 + (text[i] - '0');
-        }
-        out = text[0] == '-' ? -v : v;
-        return true;
-    }
+    bool ToInt(std::string_view text, int& out) { return ParsePlainInteger(text, out); }
 
     std::string WithLeadingZero(std::string s) { return s.size() == 1 ? "0" + s : s; }
 

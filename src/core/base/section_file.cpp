@@ -27,23 +27,7 @@ namespace {
         return s;
     }
 
-    bool PlainInteger(std::string_view text, int& out)
-    {
-        std::string t = Trim(text);
-        if (t.empty())
-            return false;
-        std::size_t i = t[0] == '-' ? 1 : 0;
-        if (i == t.size() || t.size() > 10)
-            return false;
-        long v = 0;
-        for (; i < t.size(); ++i) {
-            if (t[i] < '0' || t[i] > '9')
-                return false;
-            v = v * 10 + (t[i] - '0');
-        }
-        out = static_cast<int>(t[0] == '-' ? -v : v);
-        return true;
-    }
+    bool PlainInteger(std::string_view text, int& out) { return ParsePlainInteger(text, out, true); }
 }
 
 bool IsSectionHeader(std::string_view line)

@@ -156,6 +156,22 @@ std::string CommaToPoint(std::string_view text)
     return t;
 }
 
+bool ParsePlainInteger(std::string_view text, int& out, bool trim)
+{
+    std::string t = trim ? Trim(text) : std::string(text);
+    std::size_t i = !t.empty() && t[0] == '-' ? 1 : 0;
+    if (i == t.size() || t.size() - i > 9)
+        return false;
+    int v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9')
+            return false;
+        v = v * 10 + (t[i] - '0');
+    }
+    out = t[0] == '-' ? -v : v;
+    return true;
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())

@@ -39,6 +39,10 @@ std::string OverwriteAt(std::string_view text, std::string_view insert, int colu
 
 std::string CommaToPoint(std::string_view text);
 
+// An integer of digits with an optional leading "-" (blanks around allowed
+// when trim is set); false for anything else or more than nine digits.
+bool ParsePlainInteger(std::string_view text, int& out, bool trim = false);
+
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);

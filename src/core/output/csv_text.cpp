@@ -39,6 +39,17 @@ bool IsRealSyntax(std::string_view t)
     return expDigits > 0;
 }
 
+std::string QuoteCsv(std::string_view text)
+{
+    std::string q = "\"";
+    for (char c : text) {
+        q += c;
+        if (c == '"')
+            q += '"';
+    }
+    return q + "\"";
+}
+
 std::string CsvField(std::string_view text, char separator, bool colon)
 {
     std::string t = Trim(text);
@@ -57,15 +68,8 @@ std::string CsvField(std::string_view text, char separator, bool colon)
         if (IsRealSyntax(t))
             return t;
     }
-    if (t.find(separator) != std::string::npos || t.find('"') != std::string::npos) {
-        std::string q = "\"";
-        for (char c : t) {
-            q += c;
-            if (c == '"')
-                q += '"';
-        }
-        return q + "\"";
-    }
+    if (t.find(separator) != std::string::npos || t.find('"') != std::string::npos)
+        return QuoteCsv(t);
     return t;
 }
 

@@ -9,6 +9,9 @@ namespace zam {
 // point, optional exponent.
 bool IsRealSyntax(std::string_view text);
 
+// The text in double quotes, every quote inside doubled.
+std::string QuoteCsv(std::string_view text);
+
 // One exported field: numbers get the decimal comma unless the separator is
 // ","; texts with the separator or a quote are quoted.
 std::string CsvField(std::string_view text, char separator, bool colon);

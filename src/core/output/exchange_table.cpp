@@ -36,17 +36,6 @@ namespace {
     std::string ExtensionLower(const std::string& fileName) { return LowerCase(FileNamePart(fileName)); }
     bool IsCsvName(const std::string& f) { return ExtensionLower(f).find("csv") != std::string::npos; }
     bool IsDifName(const std::string& f) { return ExtensionLower(f).find("dif") != std::string::npos; }
-
-    std::string Quoted(std::string_view text)
-    {
-        std::string q = "\"";
-        for (char c : text) {
-            q += c;
-            if (c == '"')
-                q += '"';
-        }
-        return q + "\"";
-    }
 }
 
 TCellAddress ParseCellAddress(std::string_view address)
@@ -257,7 +246,7 @@ std::vector<std::string> TXTab::DifLines() const
                 out.emplace_back("V");
             } else {
                 out.emplace_back("1,0");
-                out.push_back(Quoted(cell));
+                out.push_back(QuoteCsv(cell));
             }
         }
     }
