@@ -202,6 +202,22 @@ std::string LockFileName(std::string_view name) { return DerivedName(name, '\xA7
 
 std::string BackupFileName(std::string_view name) { return DerivedName(name, '_'); }
 
+bool CopyFile(const std::string& from, const std::string& to)
+{
+    std::error_code ec;
+    fs::copy_file(ToOsPath(from), ToOsPath(to), fs::copy_options::overwrite_existing, ec);
+    return !ec;
+}
+
+bool MakeBackupCopy(const std::string& name)
+{
+    if (!FileExists(name) || IsDirectory(name))
+        return false;
+    std::string backup = BackupFileName(name);
+    DeleteFile(backup);
+    return CopyFile(name, backup);
+}
+
 std::string ReadFirstLine(const std::string& name)
 {
     if (!FileExists(name) || IsDirectory(name))

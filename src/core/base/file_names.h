@@ -49,6 +49,11 @@ std::string LockFileName(std::string_view name);
 // series.klb -> series._kl; a name without "." gets "._" appended.
 std::string BackupFileName(std::string_view name);
 
+bool CopyFile(const std::string& from, const std::string& to);
+// The file's backup copy (BackupFileName) replaced by a copy of the file;
+// false when there is no file or the copy failed.
+bool MakeBackupCopy(const std::string& name);
+
 std::string ReadFirstLine(const std::string& name);
 // Replaces the file by one holding the line and CR LF; false (and an error box)
 // when it could not be written.

@@ -52,6 +52,13 @@ std::string CellLine(int row, int col, std::string_view text)
     return buf + std::string(text);
 }
 
+bool WriteScrambledLines(const std::string& fileName, std::vector<std::string> lines)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        ScrambleLine(lines[i], static_cast<int>(i));
+    return WriteTextLines(fileName, lines);
+}
+
 void TSList::SetMissingFileRetry(int milliseconds) { zam::SetMissingFileRetry(milliseconds); }
 
 void TSList::Clear()

@@ -106,6 +106,10 @@ private:
     int mode_ = 0;
 };
 
+// Writes the lines exactly as given (scrambled, CR LF), headers of empty
+// sections included, which SaveFile would leave out.
+bool WriteScrambledLines(const std::string& fileName, std::vector<std::string> lines);
+
 // "[HEAD]", "[DATA]" or brackets around at least six of A-Z, "_", "-".
 bool IsSectionHeader(std::string_view line);
 
