@@ -5,8 +5,18 @@
 #include "base/file_names.h"
 #include "base/os_path.h"
 #include "base/section_file.h"
+#include "base/text_utils.h"
 #include "cli/plain_section_text.h"
+#include "app/base_data.h"
+#include "app/start_directory.h"
+#include "output/exchange_table.h"
+#include "output/page_text.h"
+#include "output/result_tables.h"
+#include "procedures/evaluation.h"
+#include "procedures/procedure_dispatch.h"
 #include "procedures/procedure_kind.h"
+
+#include <cstdlib>
 
 #include <fstream>
 #include <ostream>
@@ -19,10 +29,17 @@ namespace {
 
 Aufruf: zam-cli [--home VERZEICHNIS] BEFEHL ...
 
+--home gibt das Startverzeichnis an (Basisdaten, Voreinstellungen);
+ohne die Angabe gilt $ZAM_HOME.
+
 Befehle:
   dump DATEI          Titelzeile und alle Abschnitte einer Datei als Klartext
   pack KLARTEXT DATEI Klartext (wie von dump) als ZAM-Datei speichern
   kind DATEI          Dateiart (Nummer und Name)
+  evaluate DATEI      Datei neu auswerten (Ergebnisse werden gespeichert,
+                      vorher Sicherungskopie) und Ergebnisseiten ausgeben
+  show DATEI          gespeicherte Ergebnisseiten ausgeben
+  export DATEI ZIEL   Gesamt-Export in ZIEL (.csv oder .dif)
   --help              diese Übersicht
   --version           Programmversion
 
@@ -102,6 +119,84 @@ Exit-Codes: 0 erfolgreich, 1 fehlgeschlagen, 2 falscher Aufruf,
         return list.SaveFile(c.args[1], kOpenExclusive) ? kExitOk : kExitFailed;
     }
 
+    // Start directory, settings and base data for the commands that evaluate.
+    void StartHome(const std::string& home)
+    {
+        std::string dir = home;
+        if (dir.empty()) {
+            const char* env = std::getenv("ZAM_HOME");
+            dir = env != nullptr ? Utf8ToCp1252(env) : std::string();
+        }
+        if (dir.empty() || !IsDirectory(dir)) {
+            BaseData() = TBaseData();
+            return;
+        }
+        StartX().StartWork(dir);
+        BaseData().BaseDataStart(StartX().startDir, false);
+    }
+
+    void PrintPages(std::ostream& out)
+    {
+        const TTMng& m = TableManager();
+        for (int i = 1; i <= m.VisiblePageCount(); ++i) {
+            TPlainTextDisplay page;
+            if (!m.ShowTable(i, page))
+                continue;
+            if (i > 1)
+                out << '\n';
+            out << Cp1252ToUtf8("=== Seite " + std::to_string(i) + ": " + ParsePageEntry(m.PageEntry(i)).caption + " ===")
+                << '\n';
+            for (const auto& line : page.lines)
+                out << Cp1252ToUtf8(line) << '\n';
+        }
+    }
+
+    int ShowOrEvaluate(TCliContext& c, bool compute)
+    {
+        if (c.args.size() != 1)
+            return Usage(c.err, std::string(compute ? "evaluate" : "show") + " erwartet genau eine Datei.");
+        StartHome(c.home);
+        const std::string& file = c.args[0];
+        TSList list;
+        int rc = LoadDataFile(file, list, c.err);
+        if (rc != kExitOk)
+            return rc;
+        auto evaluation = CreateEvaluation(ProcedureKindOfFile(file));
+        if (!evaluation) {
+            c.err << Cp1252ToUtf8("Auswertung für \"" + KindName(ProcedureKindOfFile(file))
+                         + "\" ist in zam-cli noch nicht verfügbar.")
+                  << '\n';
+            return kExitFailed;
+        }
+        evaluation->Bind(list, file);
+        if (compute) {
+            if (!MakeBackupCopy(file) || !evaluation->Compute())
+                return kExitFailed;
+        }
+        evaluation->Output(TableManager());
+        PrintPages(c.out);
+        return kExitOk;
+    }
+
+    int Export(TCliContext& c)
+    {
+        if (c.args.size() != 2)
+            return Usage(c.err, "export erwartet eine Datei und eine Zieldatei (.csv oder .dif).");
+        std::string target = LowerCase(FileNamePart(c.args[1]));
+        if (!target.ends_with(".csv") && !target.ends_with(".dif"))
+            return Usage(c.err, "Die Zieldatei muss auf .csv oder .dif enden.");
+        StartHome(c.home);
+        if (!FileExists(c.args[0])) {
+            c.err << Cp1252ToUtf8("Datei nicht gefunden: " + c.args[0]) << '\n';
+            return kExitFileMissing;
+        }
+        TSList::SetMissingFileRetry(0);
+        TXTab table;
+        if (!TInProcX::BuildTotalExport(c.args[0], table))
+            return kExitNotDataFile;
+        return table.SaveFile(c.args[1], BaseData().csvSeparator, true) ? kExitOk : kExitFailed;
+    }
+
     int Kind(TCliContext& c)
     {
         if (c.args.size() != 1)
@@ -156,6 +251,12 @@ int RunCli(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostr
         return Pack(c);
     if (command == "kind")
         return Kind(c);
+    if (command == "evaluate")
+        return ShowOrEvaluate(c, true);
+    if (command == "show")
+        return ShowOrEvaluate(c, false);
+    if (command == "export")
+        return Export(c);
     if (command == "help")
         return out << Cp1252ToUtf8(kUsage), kExitOk;
     return Usage(err, "Unbekannter Befehl: " + command);

@@ -69,11 +69,13 @@ void TBaseData::ResetPresets()
     exportTarget = 0;
 }
 
-void TBaseData::BaseDataStart(const std::string& startDirectory)
+void TBaseData::BaseDataStart(const std::string& startDirectory, bool create)
 {
     csvSeparator = ';';
     path = JoinPath(startDirectory, kBaseDataFileName);
-    if (!FileExists(path)) {
+    if (!FileExists(path) && !create) {
+        path.clear();
+    } else if (!FileExists(path)) {
         bool made = WriteScrambledLines(
             path, { "ZAM-Basisdaten", "[PERSONEN]", "[METHODEN]", "[DIMENSIONEN]", "[PARAMETER]", "[MESSWERTE]" });
         if (!made)

@@ -66,7 +66,8 @@ public:
 
     // Creates the base data file in the start directory when missing, reads
     // presets and signature block.
-    void BaseDataStart(const std::string& startDirectory);
+    // Without create, a missing file is not made (the presets keep their defaults).
+    void BaseDataStart(const std::string& startDirectory, bool create = true);
     void ResetPresets();
     void ReadPresets(const TSList& list);
     // Loads the base data file (false without one).

@@ -138,8 +138,12 @@ namespace {
         for (int r = 0; r < p.layout.rows; ++r) {
             bool heading = IsHeadingRow(p, r);
             bool firstBody = r == p.layout.fixedRows;
-            if (r == 0 || firstBody || (heading && p.head.NoFixedHorzLines != '1'))
-                out.push_back(rule(r));
+            if (r == 0 || firstBody || (heading && p.head.NoFixedHorzLines != '1')) {
+                std::string line = rule(r);
+                // inside a merged block a rule would be an empty line
+                if (line.find('-') != std::string::npos)
+                    out.push_back(line);
+            }
             out.push_back(TrimRight(rows[static_cast<std::size_t>(r)]));
         }
         out.push_back(rule(p.layout.rows));

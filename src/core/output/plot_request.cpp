@@ -1,0 +1,11 @@
+#include "output/plot_request.h"
+
+namespace zam {
+
+TPlotRequest& PlotRequest()
+{
+    static TPlotRequest request;
+    return request;
+}
+
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+namespace zam {
+
+class TSList;
+class TXTab;
+
+// What lives between commands: the command being run, the file whose results
+// are shown, and the remembered choice of the export target.
+struct TDispatchState {
+    int commandCode = 0;
+    std::string currentFile;
+    std::string displayName; // shortened to 50 characters for the caption
+    int lastExportChoice = -1;
+    void SetCurrentFile(const std::string& file);
+};
+TDispatchState& DispatchState();
+
+// The procedure dispatcher. The GUI plugs the entry dialogs and the file
+// selection in; what runs without dialogs is here.
+class TInProcX {
+public:
+    // A stored file: load (mode 1), identify, bind, output (no computation).
+    // False, with the system's message where there is one, when the file
+    // cannot be shown.
+    static bool EvaluateFile(const std::string& fileName);
+    // After data entry: bind, compute (saves the file), output.
+    static bool ComputeFile(TSList& list, const std::string& fileName);
+
+    // The total export table of a data file; false (and the system's
+    // message) when the file cannot be read.
+    static bool BuildTotalExport(const std::string& fileName, TXTab& table);
+    // The total export of the current file to the clipboard or a CSV/DIF file,
+    // as the preset or the user decides.
+    static bool TotalExport();
+};
+
+}
