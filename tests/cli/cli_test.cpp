@@ -1,5 +1,7 @@
 #include "base/section_file.h"
 #include "cli/cli.h"
+#include "base/file_names.h"
+#include "support/calibration_fixture.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +125,58 @@ TEST(Cli, ProgramRunsAsAProcess)
     std::string bad = std::string(ZAM_CLI_EXE) + " dump " + dir.File("none.klb") + " 2>/dev/null";
     int status = std::system(bad.c_str());
     EXPECT_EQ(WEXITSTATUS(status), kExitFileMissing);
+}
+
+}
+
+namespace zam {
+
+using test::ReadBytes;
+using test::TTempDir;
+
+TEST(CliCalibration, EvaluateShowExportEndToEnd)
+{
+    TTempDir dir;
+    std::string file = dir.File("blei.klb");
+    test::WriteCalibration(file, test::LeadCalibration());
+    std::string before = ReadBytes(file);
+
+    TRun evaluate = Cli({ "--home", dir.Path(), "evaluate", file });
+    ASSERT_EQ(evaluate.code, kExitOk) << evaluate.err;
+    EXPECT_EQ(ReadBytes(dir.File("blei._kl")), before); // the backup copy of the data as they were
+    EXPECT_NE(evaluate.out.find("=== Seite 1: Kalibrierfunktionen/Anpassungstest ==="), std::string::npos);
+    EXPECT_NE(evaluate.out.find("Steigung (b): 0.11834 [cps]/[\xC2\xB5g/l]"), std::string::npos);
+    EXPECT_NE(evaluate.out.find("=== Seite 3: Protokoll ==="), std::string::npos);
+    EXPECT_FALSE(FileExists(dir.File("zambasis.dat"))); // zam-cli creates no base data
+
+    std::string evaluated = ReadBytes(file);
+    TRun show = Cli({ "--home", dir.Path(), "show", file });
+    ASSERT_EQ(show.code, kExitOk);
+    EXPECT_EQ(show.out, evaluate.out);
+    EXPECT_EQ(ReadBytes(file), evaluated); // nothing written
+
+    TRun csv = Cli({ "--home", dir.Path(), "export", file, dir.File("out.csv") });
+    ASSERT_EQ(csv.code, kExitOk) << csv.err;
+    std::string exported = ReadBytes(dir.File("out.csv"));
+    EXPECT_EQ(exported.substr(0, 31), "Kalibrierung Blei;Kalibrierung\r");
+    EXPECT_NE(exported.find("Achsenabschnitt (a);0,00482;[cps]"), std::string::npos);
+
+    // the separator of the start directory's presets
+    TSList base;
+    base.SetTitle("ZAM-Basisdaten");
+    int pw = base.AddSection("[PWERTE]").index;
+    for (int k = 0; k < 18; ++k)
+        base.AddLine(pw, k == 15 ? "," : "");
+    ASSERT_TRUE(base.SaveFile(dir.File("zambasis.dat"), kOpenShared));
+    ASSERT_EQ(Cli({ "--home", dir.Path(), "export", file, dir.File("comma.csv") }).code, kExitOk);
+    EXPECT_NE(ReadBytes(dir.File("comma.csv")).find("Achsenabschnitt (a),0.00482,[cps]"), std::string::npos);
+
+    ASSERT_EQ(Cli({ "export", file, dir.File("out.dif") }).code, kExitOk);
+    EXPECT_EQ(ReadBytes(dir.File("out.dif")).substr(0, 5), "TABLE");
+    EXPECT_EQ(Cli({ "export", file, dir.File("out.txt") }).code, kExitUsage);
+    EXPECT_EQ(Cli({ "show", dir.File("none.klb") }).code, kExitFileMissing);
+    TRun unevaluated = Cli({ "show", dir.File("blei._kl") });
+    EXPECT_EQ(unevaluated.code, kExitOk); // stored results of a never computed file: empty values, no crash
 }
 
 }
