@@ -1,0 +1,54 @@
+#include "gui/dialogs/dialog_support.h"
+
+#include "app/file_choice.h"
+#include "app/help_topics.h"
+#include "gui/qt_text.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+namespace zam {
+
+QString MessageText(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return ToQString(out);
+}
+
+void PlaceDialog(QDialog& dialog, int position)
+{
+    dialog.adjustSize();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    QRect area = screen->availableGeometry();
+    TPoint2 p = DialogPlacement(position, area.width(), area.height(), dialog.width(), dialog.height());
+    dialog.move(area.left() + p.x, area.top() + p.y);
+}
+
+void AddHelpButton(QDialogButtonBox& box, int helpContext, int position)
+{
+    if (helpContext <= 0)
+        return;
+    QPushButton* help = box.addButton(ToQString("&Hilfe"), QDialogButtonBox::HelpRole);
+    QObject::connect(help, &QPushButton::clicked, [helpContext, position] { ShowHelp(helpContext, position); });
+}
+
+void SetHint(QWidget& widget, const std::string& hint)
+{
+    std::size_t bar = hint.find('|');
+    widget.setToolTip(ToQString(hint.substr(0, bar)));
+    widget.setStatusTip(ToQString(bar == std::string::npos ? hint : hint.substr(bar + 1)));
+}
+
+}
