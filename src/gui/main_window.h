@@ -10,6 +10,8 @@ class TMainForm : public QMainWindow {
 
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    // The logged-in user in the status bar.
+    void ShowUser();
 };
 
 }

@@ -3,12 +3,18 @@
 #include "app/base_data.h"
 #include "app/user_dialogs.h"
 
+#include <algorithm>
+
 namespace zam {
 
 TLoginModel::TLoginModel()
 {
-    for (const auto& line : BaseData().Persons())
-        names_.push_back(line.size() > 11 ? line.substr(11, 40) : std::string());
+    // the caret that stands for a blank in stored names is not shown
+    for (const auto& line : BaseData().Persons()) {
+        std::string name = line.size() > 11 ? line.substr(11, 40) : std::string();
+        std::replace(name.begin(), name.end(), '^', ' ');
+        names_.push_back(name);
+    }
 }
 
 TLoginModel::TResult TLoginModel::Submit(int personIndex, const std::string& password)
