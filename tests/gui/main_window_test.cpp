@@ -1,11 +1,12 @@
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "qt_app.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <sys/wait.h>
 
 namespace zam {
 
@@ -19,10 +20,7 @@ TEST(QtText, ConversionKeepsWindows1252)
 
 TEST(MainWindow, ShowsCaptionZam)
 {
-    int argc = 1;
-    char name[] = "zam_gui_tests";
-    char* argv[] = { name, nullptr };
-    QApplication app(argc, argv);
+    test::EnsureQtApp();
     TMainForm w;
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("ZAM"));

@@ -27,7 +27,8 @@ QString MessageText(const std::string& text)
 
 void PlaceDialog(QDialog& dialog, int position)
 {
-    dialog.adjustSize();
+    if (!dialog.testAttribute(Qt::WA_Resized))
+        dialog.adjustSize();
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
