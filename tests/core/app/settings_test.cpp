@@ -1,4 +1,5 @@
 #include "app/colour_palettes.h"
+#include "app/scripted_dialogs.h"
 #include "app/settings.h"
 #include "support/temp_dir.h"
 
@@ -134,9 +135,12 @@ TEST(Settings, BrokenFilesFallBackFieldByField)
 TEST(Settings, SaveIntoAMissingFolderFailsWithAMessage)
 {
     TTempDir dir;
+    TScriptedDialogs dlg;
     TSysP s;
     s.LoadSettings(dir.File("none/zam.sys"));
     EXPECT_FALSE(s.SaveSettings());
+    ASSERT_EQ(dlg.messages.size(), 1U);
+    EXPECT_EQ(dlg.messages[0].text, dir.File("none/zam.sys") + ": Datei kann nicht geöffnet werden!");
 }
 
 TEST(ColourPalettes, SchemesAndPalettes)
