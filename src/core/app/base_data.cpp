@@ -193,15 +193,18 @@ void TBaseData::LoadSignRecord(const TSList& list)
     signRecord.lineCount = b - 1;
 }
 
-std::string TBaseData::ChooseUnit() const
+std::vector<std::string> TBaseData::SectionLines(const char* section) const
 {
     TSList list;
-    std::vector<std::string> units;
-    if (Load(list, 0)) {
-        TSectionRef ref = list.FindSection("[DIMENSIONEN]");
-        if (ref.index != 0)
-            list.CopySectionTo(ref.index, units);
-    }
+    std::vector<std::string> lines;
+    if (Load(list, 0))
+        list.CopySectionTo(list.FindSection(section).index, lines);
+    return lines;
+}
+
+std::string TBaseData::ChooseUnit() const
+{
+    std::vector<std::string> units = SectionLines("[DIMENSIONEN]");
     units.erase(std::remove_if(units.begin(), units.end(), [](const std::string& u) { return Trim(u).empty(); }),
         units.end());
     if (units.empty()) {
@@ -217,13 +220,7 @@ std::string TBaseData::ChooseUnit() const
 
 std::vector<std::string> TBaseData::Persons() const
 {
-    TSList list;
-    std::vector<std::string> persons;
-    if (Load(list, 0)) {
-        TSectionRef ref = list.FindSection("[PERSONEN]");
-        if (ref.index != 0)
-            list.CopySectionTo(ref.index, persons);
-    }
+    std::vector<std::string> persons = SectionLines("[PERSONEN]");
     bool admin = std::any_of(persons.begin(), persons.end(), [](const std::string& p) { return !p.empty() && p[0] == '0'; });
     if (!admin)
         persons.emplace_back(kBuiltInAdministrator);

@@ -89,6 +89,9 @@ public:
     // Writes an edited base data file: backup copy, save, lock release.
     bool SaveBaseData(TSList& list) const;
 
+    // The lines of a section of the base data file (none without one).
+    std::vector<std::string> SectionLines(const char* section) const;
+
     // The preset as a number (the default when it is not one).
     double PresetNumber(int k) const;
     bool PresetOption(int k) const { return Presets[static_cast<std::size_t>(k)] == "X"; }

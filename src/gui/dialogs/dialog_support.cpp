@@ -1,5 +1,6 @@
 #include "gui/dialogs/dialog_support.h"
 
+#include "app/console_dialogs.h"
 #include "app/file_choice.h"
 #include "app/help_topics.h"
 #include "gui/qt_text.h"
@@ -10,20 +11,7 @@
 
 namespace zam {
 
-QString MessageText(const std::string& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return ToQString(out);
-}
+QString MessageText(const std::string& text) { return ToQString(MessageLines(text)); }
 
 void PlaceDialog(QDialog& dialog, int position)
 {
