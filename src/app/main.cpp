@@ -11,6 +11,7 @@
 #include "gui/qt_canvas.h"
 #include "gui/qt_clipboard.h"
 #include "gui/qt_dialogs.h"
+#include "gui/single_instance.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -93,11 +94,19 @@ int main(int argc, char** argv)
         return rc;
     }
 
+    zam::TSingleInstance instance;
+    if (!instance.Claim())
+        return 0;
     if (!zam::Login())
         return 0;
     zam::TMainForm window;
+    QObject::connect(&instance, &zam::TSingleInstance::Raise, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     window.ShowUser();
-    window.show();
+    window.showMaximized();
     int rc = QApplication::exec();
     zam::CloseHelp();
     zam::SetUserDialogs(nullptr);

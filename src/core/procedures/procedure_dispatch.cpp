@@ -7,8 +7,11 @@
 #include "base/section_file.h"
 #include "output/exchange_table.h"
 #include "output/result_tables.h"
+#include "procedures/command_codes.h"
 #include "procedures/evaluation.h"
 #include "procedures/procedure_kind.h"
+
+#include <algorithm>
 
 namespace zam {
 
@@ -34,6 +37,44 @@ namespace {
                 + "\" ist in dieser Version noch nicht verfügbar.");
         return evaluation;
     }
+}
+
+bool TInProcX::SelectFile(const std::string& caption, const std::string& pattern, std::string& fileName)
+{
+    TStartX& start = StartX();
+    if (!IsDirectory(start.dataDir))
+        start.dataDir = start.startDir;
+    std::string kind = KindName(ProcedureKind(pattern.substr(1)));
+    auto chosen = ChooseFile(caption, start.dataDir, "", "RCE", kind + " (" + pattern + ")|" + pattern);
+    if (!chosen) {
+        fileName.clear();
+        return false;
+    }
+    fileName = *chosen;
+    start.dataDir = DirectoryPart(fileName);
+    return true;
+}
+
+bool TInProcX::Run()
+{
+    TDispatchState& state = DispatchState();
+    int code = state.commandCode;
+    const TProcedureCommand* command = FindProcedureCommand(code);
+    bool ok = false;
+    SetDialogPosition(2);
+    if (command != nullptr && command->workflow == TWorkflow::Select) {
+        std::string file;
+        ok = SelectFile(command->selectCaption, command->filter, file) && EvaluateFile(file);
+    } else if (command != nullptr) {
+        SetDialogPosition(0);
+        std::string caption = command->menuCaption;
+        caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+        ShowInfo("Die Dateneingabe \"" + caption + "\" ist in dieser Version noch nicht verfügbar.");
+    }
+    SetDialogPosition(0);
+    if (ok)
+        TableManager().CommandCode = code;
+    return ok;
 }
 
 bool TInProcX::EvaluateFile(const std::string& fileName)

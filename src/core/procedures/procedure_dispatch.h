@@ -22,6 +22,13 @@ TDispatchState& DispatchState();
 // selection in; what runs without dialogs is here.
 class TInProcX {
 public:
+    // Runs the procedure command of the current command code: file
+    // selection and display for the evaluation commands; the entry dialogs
+    // are plugged in by later versions. False (code restored) on failure.
+    static bool Run();
+    // The file selection of an evaluation command; false on cancel.
+    static bool SelectFile(const std::string& caption, const std::string& pattern, std::string& fileName);
+
     // A stored file: load (mode 1), identify, bind, output (no computation).
     // False, with the system's message where there is one, when the file
     // cannot be shown.
