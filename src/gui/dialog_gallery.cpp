@@ -6,7 +6,7 @@
 
 namespace zam {
 
-const char* DialogSampleNames() { return "message question file save option list action text login about help"; }
+const char* DialogSampleNames() { return "message question file datafile save option list action text login about help"; }
 
 bool ShowDialogSample(const std::string& name)
 {
@@ -16,6 +16,8 @@ bool ShowDialogSample(const std::string& name)
         AskOverwrite("/daten/Kalibrierung Blei.klb");
     } else if (name == "file") {
         ChooseFile("Kalibrierdaten auswählen", ".", "", "RCE", "Kalibrierung (*.klb)|*.klb");
+    } else if (name == "datafile") {
+        ChooseDataFile("Kalibrierdaten auswählen", ".", "*.klb", "Kalibrierung (*.klb)|*.klb", 700);
     } else if (name == "save") {
         ChooseFile("Export-Datei(*.csv oder *.dif) auswählen", ".", "", "AC", "csv/dif-Datei(*.csv/\\*.dif)|*.csv;*.dif");
     } else if (name == "option") {

@@ -1,6 +1,7 @@
 #include "gui/qt_dialogs.h"
 
 #include "gui/dialogs/choice_dialogs.h"
+#include "gui/dialogs/data_file_dialog.h"
 #include "gui/dialogs/file_dialog.h"
 #include "gui/dialogs/message_box_dialog.h"
 
@@ -52,6 +53,17 @@ bool TQtDialogs::EditText(const std::string& caption, const std::string& prompt,
 {
     TDlg1Txt dlg(caption, prompt, unitLabel, helpContext, maxLength, text, position, QApplication::activeWindow());
     return dlg.Run(text);
+}
+
+}
+
+namespace zam {
+
+std::optional<std::string> TQtDialogs::ChooseDataFile(const std::string& caption, const std::string& startDir,
+    const std::string& pattern, const std::string&, int helpContext, int position)
+{
+    TQFileDlg dlg(caption, startDir, pattern, helpContext, QApplication::activeWindow());
+    return dlg.Run(position);
 }
 
 }

@@ -20,6 +20,8 @@ public:
         int helpContext, int preselected, bool sortButtons, int widthMode, int columns, int position) override;
     bool EditText(const std::string& caption, const std::string& prompt, const std::string& unitLabel,
         int helpContext, int maxLength, std::string& text, int position) override;
+    std::optional<std::string> ChooseDataFile(const std::string& caption, const std::string& startDir,
+        const std::string& pattern, const std::string& filter, int helpContext, int position) override;
 };
 
 }

@@ -99,6 +99,18 @@ std::optional<std::string> ChooseFile(const std::string& title, const std::strin
     return UserDialogs().ChooseFile(title, startDir, proposedName, modes, filter, TakeDialogPosition());
 }
 
+std::optional<std::string> TUserDialogs::ChooseDataFile(const std::string& caption, const std::string& startDir,
+    const std::string&, const std::string& filter, int, int position)
+{
+    return ChooseFile(caption, startDir, "", "RCE", filter, position);
+}
+
+std::optional<std::string> ChooseDataFile(const std::string& caption, const std::string& startDir,
+    const std::string& pattern, const std::string& filter, int helpContext)
+{
+    return UserDialogs().ChooseDataFile(caption, startDir, pattern, filter, helpContext, TakeDialogPosition());
+}
+
 int ChooseOption(const std::string& caption, const std::string& groupCaption, const std::vector<std::string>& items,
     int helpContext, int preselected)
 {

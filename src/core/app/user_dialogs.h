@@ -40,6 +40,10 @@ public:
     virtual bool EditText(const std::string& caption, const std::string& prompt, const std::string& unitLabel,
         int helpContext, int maxLength, std::string& text, int position)
         = 0;
+    // The extended selection of a data file (directory tree, list with kind,
+    // title and date); without one, the plain open dialog serves.
+    virtual std::optional<std::string> ChooseDataFile(const std::string& caption, const std::string& startDir,
+        const std::string& pattern, const std::string& filter, int helpContext, int position);
 };
 
 // Installs the seam for the whole program run (nullptr restores the console
@@ -66,6 +70,8 @@ void Beep();
 
 std::optional<std::string> ChooseFile(const std::string& title, const std::string& startDir,
     const std::string& proposedName, const std::string& modes, const std::string& filter);
+std::optional<std::string> ChooseDataFile(const std::string& caption, const std::string& startDir,
+    const std::string& pattern, const std::string& filter, int helpContext);
 int ChooseOption(const std::string& caption, const std::string& groupCaption, const std::vector<std::string>& items,
     int helpContext, int preselected);
 // Items as a caret list.

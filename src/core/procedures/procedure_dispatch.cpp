@@ -45,7 +45,10 @@ bool TInProcX::SelectFile(const std::string& caption, const std::string& pattern
     if (!IsDirectory(start.dataDir))
         start.dataDir = start.startDir;
     std::string kind = KindName(ProcedureKind(pattern.substr(1)));
-    auto chosen = ChooseFile(caption, start.dataDir, "", "RCE", kind + " (" + pattern + ")|" + pattern);
+    std::string filter = kind + " (" + pattern + ")|" + pattern;
+    auto chosen = BaseData().PresetOption(kPresetExtendedFileDialog)
+        ? ChooseDataFile(caption, start.dataDir, pattern, filter, 700)
+        : ChooseFile(caption, start.dataDir, "", "RCE", filter);
     if (!chosen) {
         fileName.clear();
         return false;
