@@ -12,6 +12,8 @@
 #include "gui/qt_clipboard.h"
 #include "gui/qt_dialogs.h"
 #include "gui/single_instance.h"
+#include "gui/procedures/calibration_dialog.h"
+#include "procedures/procedure_dispatch.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -77,6 +79,7 @@ int main(int argc, char** argv)
     zam::SetTextMeasure(&measure);
     zam::SetHelpViewer(&help);
 
+    zam::SetEntryFunction("calibration", zam::RunCalibrationEntry);
     zam::StartX().StartWork(start);
     zam::BaseData().BaseDataStart(zam::StartX().startDir);
     std::string ownHelp = zam::JoinPath(zam::StartX().startDir, "help");

@@ -12,6 +12,7 @@
 #include "procedures/procedure_kind.h"
 
 #include <algorithm>
+#include <map>
 
 namespace zam {
 
@@ -28,6 +29,12 @@ TDispatchState& DispatchState()
 }
 
 namespace {
+    std::map<std::string, TEntryFunction>& EntryFunctions()
+    {
+        static std::map<std::string, TEntryFunction> functions;
+        return functions;
+    }
+
     std::unique_ptr<TEvaluation> EvaluationFor(const std::string& fileName)
     {
         int kind = ProcedureKindOfFile(fileName);
@@ -37,6 +44,11 @@ namespace {
                 + "\" ist in dieser Version noch nicht verfügbar.");
         return evaluation;
     }
+}
+
+void SetEntryFunction(const std::string& entryPart, TEntryFunction function)
+{
+    EntryFunctions()[entryPart] = std::move(function);
 }
 
 bool TInProcX::SelectFile(const std::string& caption, const std::string& pattern, std::string& fileName)
@@ -68,6 +80,13 @@ bool TInProcX::Run()
     if (command != nullptr && command->workflow == TWorkflow::Select) {
         std::string file;
         ok = SelectFile(command->selectCaption, command->filter, file) && EvaluateFile(file);
+    } else if (command != nullptr && command->workflow == TWorkflow::Entry
+        && EntryFunctions().count(command->entryPart) != 0) {
+        std::string file = IsCorrectionCode(code) ? state.currentFile : std::string();
+        if (EntryFunctions()[command->entryPart](file)) {
+            TSList list;
+            ok = list.LoadFile(file, kOpenExclusive) && ComputeFile(list, file);
+        }
     } else if (command != nullptr) {
         SetDialogPosition(0);
         std::string caption = command->menuCaption;

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace zam {
 
 class TSList;
 class TXTab;
+
+// An entry dialog: (in/out file name, empty for a new file) -> saved.
+using TEntryFunction = std::function<bool(std::string& fileName)>;
+// The GUI plugs in the entry dialog of a procedure ("calibration", ...).
+void SetEntryFunction(const std::string& entryPart, TEntryFunction function);
 
 // What lives between commands: the command being run, the file whose results
 // are shown, and the remembered choice of the export target.
