@@ -80,6 +80,12 @@ TFileChoiceResult CheckChosenFile(std::string chosen, const std::string& modes, 
     auto has = [&](char c) { return modes.find(c) != std::string::npos; };
     bool open = has('R');
     std::string ext = DefaultExtension(proposedName);
+    // with a pattern as proposal ("*.klb") a name typed without extension
+    // still gets the one extension the filter allows
+    std::vector<std::string> patterns = CheckedPatterns(filter);
+    if (ext.empty() && patterns.size() == 1 && patterns[0].rfind("*.", 0) == 0
+        && patterns[0].find_first_of("*?", 2) == std::string::npos)
+        ext = patterns[0].substr(2);
     if (!ext.empty() && FileNamePart(chosen).find('.') == std::string::npos)
         chosen += "." + ext;
     if (!has('U'))

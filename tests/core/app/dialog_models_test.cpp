@@ -49,6 +49,8 @@ TEST(FileChoice, ModeLettersDecide)
     EXPECT_EQ(n.step, TFileChoiceStep::Accept);
     EXPECT_EQ(n.name, dir.File("neu.klb"));
     EXPECT_EQ(CheckChosenFile(dir.File("Neu"), "CXU", "K (*.klb)|*.klb", "x.klb").name, dir.File("Neu.klb"));
+    // a pattern as proposal: the filter's one extension is added
+    EXPECT_EQ(CheckChosenFile(dir.File("zink"), "CX", "Kalibrierung (*.klb)|*.klb", "*.klb").name, dir.File("zink.klb"));
 
     // save without "A" and "X": a new file is created at once
     auto created = CheckChosenFile(dir.File("kopie.txt"), "", "", "");
