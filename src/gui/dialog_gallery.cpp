@@ -1,12 +1,14 @@
 #include "gui/dialog_gallery.h"
 
+#include "app/base_data.h"
 #include "app/help_topics.h"
+#include "gui/procedures/calibration_dialog.h"
 #include "app/user_dialogs.h"
 #include "gui/dialogs/login_dialog.h"
 
 namespace zam {
 
-const char* DialogSampleNames() { return "message question file datafile save option list action text login about help"; }
+const char* DialogSampleNames() { return "message question file datafile save option list action text presets calibration login about help"; }
 
 bool ShowDialogSample(const std::string& name)
 {
@@ -33,6 +35,12 @@ bool ShowDialogSample(const std::string& name)
     } else if (name == "text") {
         std::string text = "Blei";
         EditText("Parameter", "Neuer Name des Parameters:", "Name :", 0, 40, text);
+    } else if (name == "presets") {
+        auto presets = BaseData().Presets;
+        EditPresets(presets, "010203040506070891", "Parametereinstellungen editieren");
+    } else if (name == "calibration") {
+        std::string file;
+        RunCalibrationEntry(file);
     } else if (name == "login") {
         Login();
     } else if (name == "about") {

@@ -8,9 +8,16 @@
 #include "gui/qt_canvas.h"
 #include "gui/qt_text.h"
 #include "output/exchange_table.h"
+#include "base/number_text.h"
 #include "procedures/presets_entry.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -333,6 +340,51 @@ bool EditPresets(std::array<std::string, 18>& presets, const std::string& items,
         form->addRow(ToQString(model.Label(index)), row);
         edits.push_back(edit);
     }
+    // the option panel of the presets editor
+    std::vector<std::pair<int, QCheckBox*>> checks;
+    QComboBox* separator = nullptr;
+    QButtonGroup* target = nullptr;
+    QSpinBox* interval = nullptr;
+    auto* options = new QGroupBox(&dlg);
+    if (model.optionPanel) {
+        auto* ol = new QVBoxLayout(options);
+        for (int k = 10; k <= 14; ++k) {
+            auto* box = new QCheckBox(ToQString(PresetLabel(k)), options);
+            box->setChecked(model.values[static_cast<std::size_t>(k)] == "X");
+            ol->addWidget(box);
+            checks.emplace_back(k, box);
+        }
+        auto* sepRow = new QHBoxLayout;
+        sepRow->addWidget(new QLabel(ToQString(PresetLabel(15)), options));
+        separator = new QComboBox(options);
+        separator->addItems({ QStringLiteral(";"), QStringLiteral(",") });
+        separator->setCurrentIndex(model.values[15] == "," ? 1 : 0);
+        sepRow->addWidget(separator);
+        ol->addLayout(sepRow);
+        auto* group = new QGroupBox(ToQString(PresetLabel(16)), options);
+        auto* gl = new QVBoxLayout(group);
+        target = new QButtonGroup(group);
+        const char* targets[] = { " wahlweise in Zwischenablage oder Datei", " immer in Zwischenablage erzeugen",
+            " immer in (dif- oder csv-) Datei erzeugen" };
+        int current = std::clamp(ParseInteger(model.values[16]), 0, 2);
+        for (int i = 0; i < 3; ++i) {
+            auto* radio = new QRadioButton(ToQString(targets[i]), group);
+            target->addButton(radio, i);
+            radio->setChecked(i == current);
+            gl->addWidget(radio);
+        }
+        ol->addWidget(group);
+        auto* intRow = new QHBoxLayout;
+        intRow->addWidget(new QLabel(ToQString(PresetLabel(17)), options));
+        interval = new QSpinBox(options);
+        interval->setRange(5, 120);
+        int stored = ParseInteger(model.values[17]);
+        interval->setValue(stored > 0 ? std::clamp(stored, 5, 120) : 60);
+        intRow->addWidget(interval);
+        ol->addLayout(intRow);
+    } else {
+        options->hide();
+    }
     auto* buttons = new QDialogButtonBox(&dlg);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
@@ -343,6 +395,15 @@ bool EditPresets(std::array<std::string, 18>& presets, const std::string& items,
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, [&] {
         for (std::size_t i = 0; i < edits.size(); ++i)
             model.values[static_cast<std::size_t>(model.indices[i])] = FromQString(edits[i]->text());
+        for (auto& [k, box] : checks)
+            model.values[static_cast<std::size_t>(k)] = box->isChecked() ? "X" : "";
+        if (separator != nullptr) {
+            model.values[15] = separator->currentIndex() == 1 ? "," : ";";
+            // an empty export target means 0 and stays empty when 0 is kept
+            if (!(target->checkedId() == 0 && presets[16].empty()))
+                model.values[16] = std::to_string(target->checkedId());
+            model.values[17] = std::to_string(interval->value());
+        }
         int bad = -1;
         if (!model.Accept(bad, changed)) {
             for (std::size_t i = 0; i < edits.size(); ++i)
@@ -358,6 +419,7 @@ bool EditPresets(std::array<std::string, 18>& presets, const std::string& items,
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dlg);
     layout->addLayout(form);
+    layout->addWidget(options);
     layout->addWidget(buttons);
     if (dlg.exec() != QDialog::Accepted)
         return false;
