@@ -10,6 +10,7 @@
 #include "gui/dialogs/login_dialog.h"
 #include "gui/qt_canvas.h"
 #include "gui/qt_text.h"
+#include "gui/windows/graphics_window.h"
 #include "gui/windows/table_window.h"
 #include "output/plot_request.h"
 #include "output/result_tables.h"
@@ -63,6 +64,7 @@ TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent)
     , area_(new QMdiArea(this))
     , table_(new TTabForm)
+    , graphic_(new TGrfForm)
     , toolPanel_(new QWidget(this))
     , user_(new QLabel(this))
 {
@@ -75,15 +77,22 @@ TMainForm::TMainForm(QWidget* parent)
     BuildTools();
     tableWindow_ = area_->addSubWindow(table_);
     tableWindow_->setWindowTitle(QStringLiteral("Tabellen"));
-    auto* graphic = new QLabel(ToQString("Keine Graphik"));
-    graphic->setAlignment(Qt::AlignCenter);
-    graphicsWindow_ = area_->addSubWindow(graphic);
+    graphicsWindow_ = area_->addSubWindow(graphic_);
     graphicsWindow_->setWindowTitle(QStringLiteral("Graphik"));
     for (QMdiSubWindow* w : { tableWindow_, graphicsWindow_ })
         w->setWindowFlags(w->windowFlags() & ~Qt::WindowCloseButtonHint);
     statusBar()->addPermanentWidget(user_);
     statusBar()->setStyleSheet(QStringLiteral("color: blue;"));
     connect(table_, &TTabForm::ButtonsRequested, this, [this](const QString& flags) { ShowButtons(FromQString(flags)); });
+    // the tool buttons follow the active child window
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        if (w == tableWindow_ && table_->HasContent()) {
+            std::string flags = table_->ResultFlags();
+            if (graphic_->HasContent() && flags.size() >= 3)
+                flags[2] = '1';
+            ShowButtons(flags);
+        }
+    });
     SetExportCaptions();
     ResetOutput();
     resize(1100, 760);
@@ -261,6 +270,7 @@ void TMainForm::HideResultButtons()
 void TMainForm::ResetOutput()
 {
     table_->Reset();
+    graphic_->Reset();
     HideResultButtons();
     PlotRequest().Clear();
     TableManager().ClearPages();
@@ -308,6 +318,27 @@ void TMainForm::Handle(const TMenuItem& item)
         }
         ShowUser();
         BaseData().LoadSignRecord();
+        break;
+    case TMenuHandler::Graphic:
+        if (RunPlotRequest(area_->width())) {
+            graphic_->ShowGraphic();
+            graphicsWindow_->showMaximized();
+            area_->setActiveSubWindow(graphicsWindow_);
+            std::string flags = table_->ResultFlags();
+            flags.resize(std::max<std::size_t>(flags.size(), 3), '0');
+            flags[2] = '1';
+            ShowButtons(flags);
+        }
+        break;
+    case TMenuHandler::SaveCopy:
+        if (area_->activeSubWindow() == graphicsWindow_ && graphic_->HasContent()) {
+            auto file = ChooseFile("Graphik speichern", StartX().copyDir, "graphik.png", "SAU",
+                "PNG-Bild (*.png)|*.png|PDF-Dokument (*.pdf)|*.pdf");
+            if (file && !graphic_->SaveGraphic(*file))
+                ShowError(*file + ": Schreibfehler!");
+        } else {
+            NotYet("Die Festplattenkopie von Tabellen");
+        }
         break;
     case TMenuHandler::Exit:
         close();

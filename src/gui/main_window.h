@@ -15,6 +15,7 @@ class QWidget;
 namespace zam {
 
 struct TMenuItem;
+class TGrfForm;
 class TTabForm;
 
 // The program's frame window: menus, tool panel, the table and graphics
@@ -34,6 +35,7 @@ public:
     // Runs a command code as its menu item or tool button would.
     void RunCommand(int code);
     TTabForm* TableWindow() const { return table_; }
+    TGrfForm* GraphicsWindow() const { return graphic_; }
     QAction* Action(const std::string& name) const;
     QToolButton* Button(const std::string& name) const;
     // No "Beenden?" question (tests, end after a cancelled login).
@@ -49,6 +51,7 @@ private:
     void NotYet(const std::string& what);
     QMdiArea* area_;
     TTabForm* table_;
+    TGrfForm* graphic_;
     QMdiSubWindow* tableWindow_;
     QMdiSubWindow* graphicsWindow_;
     QWidget* toolPanel_;
