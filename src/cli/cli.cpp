@@ -9,7 +9,10 @@
 #include "cli/plain_section_text.h"
 #include "app/base_data.h"
 #include "app/start_directory.h"
+#include "base/number_text.h"
+#include "output/calibration_plot.h"
 #include "output/exchange_table.h"
+#include "output/svg_canvas.h"
 #include "output/page_text.h"
 #include "output/result_tables.h"
 #include "procedures/evaluation.h"
@@ -40,6 +43,9 @@ Befehle:
                       vorher Sicherungskopie) und Ergebnisseiten ausgeben
   show DATEI          gespeicherte Ergebnisseiten ausgeben
   export DATEI ZIEL   Gesamt-Export in ZIEL (.csv oder .dif)
+  plot DATEI ZIEL.svg [--view N] [--size BxH]
+                      Graphik einer Kalibrierung als SVG (Darstellung N,
+                      1 = Kalibriergerade; Größe in Pixeln, 1000x700)
   --help              diese Übersicht
   --version           Programmversion
 
@@ -197,6 +203,53 @@ Exit-Codes: 0 erfolgreich, 1 fehlgeschlagen, 2 falscher Aufruf,
         return table.SaveFile(c.args[1], BaseData().csvSeparator, true) ? kExitOk : kExitFailed;
     }
 
+    int Plot(TCliContext& c)
+    {
+        std::vector<std::string> files;
+        int view = 1;
+        int width = 1000;
+        int height = 700;
+        for (std::size_t i = 0; i < c.args.size(); ++i) {
+            if (c.args[i] == "--view" && i + 1 < c.args.size()) {
+                view = ParseInteger(c.args[++i]);
+            } else if (c.args[i] == "--size" && i + 1 < c.args.size()) {
+                std::string size = c.args[++i];
+                std::size_t xPos = size.find('x');
+                width = ParseInteger(size.substr(0, xPos));
+                height = xPos == std::string::npos ? 0 : ParseInteger(size.substr(xPos + 1));
+            } else {
+                files.push_back(c.args[i]);
+            }
+        }
+        if (files.size() != 2 || !LowerCase(files[1]).ends_with(".svg") || width < 100 || height < 100 || width > 10000
+            || height > 10000)
+            return Usage(c.err, "plot erwartet eine Datei, eine Zieldatei .svg und gültige Optionen.");
+        StartHome(c.home);
+        TSList list;
+        int rc = LoadDataFile(files[0], list, c.err);
+        if (rc != kExitOk)
+            return rc;
+        if (ProcedureKindOfFile(files[0]) != kKindCalibration) {
+            c.err << Cp1252ToUtf8("Graphiken gibt es in zam-cli bisher nur für Kalibrierungen.") << '\n';
+            return kExitFailed;
+        }
+        bool offered = false;
+        for (const auto& [number, name] : CalibrationViews(1, BaseData().PresetOption(kPresetLinearOnly)))
+            offered = offered || number == view;
+        if (!offered)
+            return Usage(c.err, "Unbekannte Darstellung: " + std::to_string(view));
+        TPic pic;
+        if (!FillCalibrationPlot(view, files[0], pic, 100)) {
+            c.err << Cp1252ToUtf8("Zu wenige Punkte für eine Graphik.") << '\n';
+            return kExitFailed;
+        }
+        TSvgCanvas canvas(width, height);
+        RenderPicture(pic, canvas, width, height, false);
+        std::ofstream out(ToOsPath(files[1]), std::ios::binary | std::ios::trunc);
+        out << canvas.Document();
+        return out ? kExitOk : kExitFailed;
+    }
+
     int Kind(TCliContext& c)
     {
         if (c.args.size() != 1)
@@ -257,6 +310,8 @@ int RunCli(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostr
         return ShowOrEvaluate(c, false);
     if (command == "export")
         return Export(c);
+    if (command == "plot")
+        return Plot(c);
     if (command == "help")
         return out << Cp1252ToUtf8(kUsage), kExitOk;
     return Usage(err, "Unbekannter Befehl: " + command);

@@ -180,3 +180,30 @@ TEST(CliCalibration, EvaluateShowExportEndToEnd)
 }
 
 }
+
+namespace zam {
+
+TEST(CliPlot, CalibrationAsSvg)
+{
+    TTempDir dir;
+    std::string file = dir.File("blei.klb");
+    test::WriteCalibration(file, test::LeadCalibration());
+    ASSERT_EQ(Cli({ "evaluate", file }).code, kExitOk);
+    std::string svg = dir.File("blei.svg");
+    TRun plot = Cli({ "plot", file, svg, "--view", "2", "--size", "800x600" });
+    ASSERT_EQ(plot.code, kExitOk) << plot.err;
+    std::string text = ReadBytes(svg);
+    EXPECT_EQ(text.rfind("<?xml", 0), 0U);
+    EXPECT_NE(text.find("width=\"800\" height=\"600\""), std::string::npos);
+    EXPECT_NE(text.find("Kalibrierung Blei"), std::string::npos);
+    EXPECT_NE(text.find("Intensit\xC3\xA4t [cps]"), std::string::npos); // UTF-8 in the document
+    std::size_t markers = 0;
+    for (std::size_t p = text.find("<ellipse"); p != std::string::npos; p = text.find("<ellipse", p + 1))
+        ++markers;
+    EXPECT_EQ(markers, 10U);
+    EXPECT_EQ(Cli({ "plot", file, dir.File("x.png") }).code, kExitUsage);
+    EXPECT_EQ(Cli({ "plot", file, svg, "--view", "13" }).code, kExitUsage);
+    EXPECT_EQ(Cli({ "plot", dir.File("none.klb"), svg }).code, kExitFileMissing);
+}
+
+}
