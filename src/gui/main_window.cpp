@@ -333,7 +333,7 @@ void TMainForm::Handle(const TMenuItem& item)
     case TMenuHandler::SaveCopy:
         if (area_->activeSubWindow() == graphicsWindow_ && graphic_->HasContent()) {
             auto file = ChooseFile("Graphik speichern", StartX().copyDir, "graphik.png", "SAU",
-                "PNG-Bild (*.png)|*.png|PDF-Dokument (*.pdf)|*.pdf");
+                "PNG-Bild (*.png)|*.png|SVG-Graphik (*.svg)|*.svg|PDF-Dokument (*.pdf)|*.pdf");
             if (file && !graphic_->SaveGraphic(*file))
                 ShowError(*file + ": Schreibfehler!");
         } else {

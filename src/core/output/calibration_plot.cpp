@@ -6,6 +6,7 @@
 #include "base/section_file.h"
 #include "base/text_utils.h"
 #include "output/nice_scale.h"
+#include "procedures/evaluation.h"
 #include "stats/regression.h"
 #include "stats/regression_intervals.h"
 
@@ -20,7 +21,7 @@ namespace {
                                "Kal.-Fkt. (2. Gr.) + Vertr.-Bereich^Residuen (2. Grades)^Nachweisgrenze (2. Grades)^"
                                "Abs. Unpräzision (2. Grades)^Rel. Unpräzision (2. Grades)";
     // The views drawn so far: the functions, their bands and residuals.
-    bool Drawn(int view) { return view == 1 || view == 2 || view == 3 || view == 7 || view == 8 || view == 9; }
+    bool Drawn(int) { return true; }
 
     void Scale(TAxisDesc& axis, double& lo, double& hi, double dataMax, double dataMin)
     {
@@ -90,6 +91,93 @@ bool FillCalibrationPlot(int view, const std::string& fileName, TPic& pic, int s
     pic.yAxis.caption = list.GetLine(head, 4);
     pic.footers[2] = { "Methode : " + list.GetLine(head, 2), "Datei: " + ShortenPath(fileName, 40) };
     double yLo = 0, yHi = 0;
+    double m = MaxReal(1, ParseReal(list.GetLine(head, 7)));
+    double t = R(quad ? 41 : 40);
+    LinearFit lf;
+    lf.n = R(2);
+    lf.xMean = R(5);
+    lf.Qxx = R(12);
+    lf.sy = R(9);
+    lf.sx0 = R(10);
+    lf.b = R(8);
+    QuadraticFit qf;
+    qf.n = R(2);
+    qf.xMean = std::fabs(R(5));
+    qf.Qxx = R(25);
+    qf.Qx3 = R(27);
+    qf.Qx4 = R(28);
+    qf.Sx2 = R(30);
+    qf.sy = R(22);
+    qf.b = b;
+    qf.c = c;
+    double xEG = R(quad ? 35 : 18);
+    double xNG = R(quad ? 34 : 17);
+    double yk = R(quad ? 33 : 16);
+    if (names == 4) {
+        double xSmall = xMax;
+        for (double v : x)
+            if (v > 0.02 * xMax)
+                xSmall = std::min(xSmall, v);
+        double xEnd = std::max(xEG, xSmall);
+        double delta = yk - a;
+        pic.series.push_back({ 0, 0, 0, x, y });
+        pic.series.push_back({ 1, 2, 2, { 0, xMax }, { f(0), f(xMax) } });
+        pic.series.push_back({ 1, 5, 7, { 0, xMax, 0, 0, xMax }, { f(0) + delta, f(xMax) + delta, -1e10, f(0) - delta, f(xMax) - delta } });
+        pic.series.push_back({ 1, 1, 1, { 0, xEG, xEG, 0, xNG, xNG, xNG }, { yk, yk, -1e9, -1e10, yk, yk, -1e9 } });
+        pic.series[3].x[3] = xEG;
+        pic.series[3].y[3] = -1e10;
+        pic.footers[0] = { viewName + "  (" + pText + " , " + mText + ")" + nText, "" };
+        pic.footers[1] = { "yk= " + results[quad ? 18 : 9] + "      xNG= " + results[quad ? 19 : 10] + "      xEG= "
+                + results[quad ? 20 : 11] + "      ",
+            "" };
+        Scale(pic.xAxis, pic.xMin, pic.xMax, xEnd, 0.02 * xEnd);
+        double top = f(xEnd) + std::fabs(delta);
+        double bottom = std::min(0.0, f(0) - std::fabs(delta));
+        if (top > 0)
+            bottom = std::min(bottom, 0.01 * top);
+        Scale(pic.yAxis, pic.yMin, pic.yMax, top, bottom);
+        return true;
+    }
+    if (names == 5 || names == 6) {
+        pic.seriesMode = 2;
+        bool relative = names == 6;
+        double xBG = results[quad ? 25 : 24].empty() ? -1 : ParseReal(SplitValueText(results[quad ? 25 : 24]).number);
+        double x0 = 0.02 * xMax;
+        if (xBG > 1E-10 && xBG < 0.02 * xMax)
+            x0 = 0.8 * xBG;
+        x0 = std::max(x0, xEG);
+        int k = std::clamp(samples, 2, 100);
+        TSeriesDesc curve { 1, 1, 1, {}, {} };
+        double top = 0;
+        for (int i = 0; i <= k; ++i) {
+            double v = x0 + (xMax - x0) * i / k;
+            double h = quad ? ConfidenceHalfWidthQuadratic(qf, m, t, v) : ConfidenceHalfWidthLinear(lf, m, t, v);
+            double value = relative ? (std::fabs(v) < 1E-19 ? 0 : 100 * h / std::fabs(v)) : h;
+            curve.x.push_back(v);
+            curve.y.push_back(value);
+            top = std::max(top, value);
+        }
+        pic.series.push_back(curve);
+        std::string kText = FormatFixed(-2, 100 / ClampReal(500, 2, ParseReal(list.GetLine(head, 6)))) + "%, k="
+            + list.GetLine(head, 6);
+        pic.footers[0] = { viewName + nText, "" };
+        if (relative) {
+            double L = 100 / ClampReal(500, 2, ParseReal(list.GetLine(head, 6)));
+            if (xBG > 1E-10)
+                pic.series.push_back({ 1, 2, 2, { 0, xBG, xBG }, { L, L, 0 } });
+            else
+                pic.series.push_back({ 1, 2, 2, { 0, xMax }, { L, L } });
+            top = std::max(top, L);
+            pic.footers[1] = { "max. Fehler=" + kText + "     xBG = " + results[quad ? 25 : 24], "" };
+            pic.yAxis.caption = "VB [%]";
+        } else {
+            TValueParts unit = SplitNameUnit(list.GetLine(head, 3));
+            pic.yAxis.caption = "VB " + unit.unit;
+        }
+        Scale(pic.xAxis, pic.xMin, pic.xMax, xMax, 0.02 * xMax);
+        Scale(pic.yAxis, pic.yMin, pic.yMax, 1.1 * top, 0.01 * top);
+        return true;
+    }
     if (names == 3) {
         pic.series.push_back({ 0, 0, 0, x, res });
         pic.series.push_back({ 1, 1, 0, { 0, 1.2 * xMax }, { 0, 0 } });
@@ -121,21 +209,6 @@ bool FillCalibrationPlot(int view, const std::string& fileName, TPic& pic, int s
             yHi = std::max(yHi, v);
         }
         if (names == 2) {
-            double m = MaxReal(1, ParseReal(list.GetLine(head, 7)));
-            double t = R(quad ? 41 : 40);
-            LinearFit lf;
-            lf.n = R(2);
-            lf.xMean = R(5);
-            lf.Qxx = R(12);
-            lf.sy = R(9);
-            QuadraticFit qf;
-            qf.n = R(2);
-            qf.xMean = std::fabs(R(5));
-            qf.Qxx = R(25);
-            qf.Qx3 = R(27);
-            qf.Qx4 = R(28);
-            qf.Sx2 = R(30);
-            qf.sy = R(22);
             auto half = [&](double v) {
                 return quad ? PredictionHalfWidthQuadratic(qf, m, t, v) : PredictionHalfWidthLinear(lf, m, t, v);
             };

@@ -10,6 +10,10 @@
 #include "output/calibration_plot.h"
 #include "output/picture.h"
 #include "output/plot_request.h"
+#include "output/svg_canvas.h"
+#include "base/os_path.h"
+
+#include <fstream>
 
 #include <QImage>
 #include <QPaintEvent>
@@ -71,6 +75,13 @@ bool TGrfForm::SaveGraphic(const std::string& fileName) const
     int w = std::max(width(), 640) * factor;
     int h = std::max(height(), 480) * factor;
     std::string lower = LowerCase(fileName);
+    if (lower.ends_with(".svg")) {
+        TSvgCanvas canvas(w, h);
+        RenderPicture(Picture(), canvas, w, h, mono);
+        std::ofstream out(ToOsPath(fileName), std::ios::binary | std::ios::trunc);
+        out << canvas.Document();
+        return static_cast<bool>(out);
+    }
     if (lower.ends_with(".pdf")) {
         QPdfWriter pdf(ToQString(fileName));
         pdf.setResolution(96);

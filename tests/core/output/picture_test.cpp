@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zam {
 
 namespace {
@@ -71,6 +73,30 @@ TEST(Picture, GapSplitsAPolylineAndSegmentsAreClipped)
     EXPECT_TRUE(e.lines.empty());
 }
 
+TEST(Picture, HeadingHeightFollowsTheTitleLines)
+{
+    auto frameTop = [](int titles) {
+        TPic pic = LinePicture();
+        pic.yAxis.labelOffset = 0;
+        pic.yAxis.intervals = 0;
+        pic.title1 = titles >= 1 ? "Kalibrierung" : "";
+        pic.title2 = titles >= 2 ? "Blei" : "";
+        TLineCanvas c;
+        RenderPicture(pic, c, 800, 600, false);
+        int top = 600;
+        for (const auto& l : c.lines)
+            if (l.a.x == l.b.x)
+                top = std::min({ top, l.a.y, l.b.y });
+        return top;
+    };
+    int none = frameTop(0);
+    int one = frameTop(1);
+    int two = frameTop(2);
+    EXPECT_LT(none, one);
+    EXPECT_LT(one, two);
+    EXPECT_EQ(two - none, (one - none) * 7 / 4); // 7/3 against 4/3 of a title line
+}
+
 TEST(Picture, MonochromeDrawsEverySeriesBlack)
 {
     TPic pic = LinePicture();
@@ -92,8 +118,10 @@ TEST(Picture, MonochromeDrawsEverySeriesBlack)
 
 TEST(CalibrationPlot, ViewsAndTheFunctionView)
 {
-    EXPECT_EQ(CalibrationViews(1, false).size(), 6U);
-    EXPECT_EQ(CalibrationViews(1, true).size(), 3U);
+    EXPECT_EQ(CalibrationViews(1, false).size(), 12U);
+    EXPECT_EQ(CalibrationViews(1, true).size(), 6U);
+    EXPECT_EQ(CalibrationViews(0, false).size(), 9U); // no 10-12 without a usable second degree
+    EXPECT_EQ(CalibrationViews(-1, false).size(), 6U); // falling: no 4-6 and no 10-12
     EXPECT_EQ(CalibrationViews(1, false)[1].second, "Kalibrierger. + Vertr.-Bereich");
     test::TTempDir dir;
     std::string file = dir.File("k.klb");
@@ -118,6 +146,18 @@ TEST(CalibrationPlot, ViewsAndTheFunctionView)
     EXPECT_DOUBLE_EQ(pic.series[3].y[21], -1e10);
     ASSERT_TRUE(FillCalibrationPlot(3, file, pic));
     EXPECT_DOUBLE_EQ(pic.yMin, -pic.yMax);
+    ASSERT_TRUE(FillCalibrationPlot(4, file, pic));
+    ASSERT_EQ(pic.series.size(), 4U);
+    EXPECT_EQ(pic.series[3].x.size(), 7U);
+    EXPECT_DOUBLE_EQ(pic.xMin, 0);
+    EXPECT_EQ(pic.footers[1].first, "yk= 0.01379 [cps]      xNG= 0.076 [µg/l]      xEG= 0.152 [µg/l]      ");
+    ASSERT_TRUE(FillCalibrationPlot(6, file, pic, 20));
+    EXPECT_EQ(pic.seriesMode, 2);
+    EXPECT_EQ(pic.series[1].x, (std::vector<double> { 0, 0.285, 0.285 }));
+    EXPECT_EQ(pic.yAxis.caption, "VB [%]");
+    EXPECT_EQ(pic.footers[1].first, "max. Fehler=33.33%, k=3     xBG = 0.285 [µg/l]");
+    ASSERT_TRUE(FillCalibrationPlot(5, file, pic, 20));
+    EXPECT_EQ(pic.yAxis.caption, "VB [µg/l]");
     EXPECT_FALSE(FillCalibrationPlot(1, dir.File("none.klb"), pic));
 }
 
