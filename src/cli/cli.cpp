@@ -12,7 +12,7 @@
 #include "base/number_text.h"
 #include "output/calibration_plot.h"
 #include "output/exchange_table.h"
-#include "output/svg_canvas.h"
+#include "gui/plot_output.h"
 #include "output/page_text.h"
 #include "output/result_tables.h"
 #include "procedures/evaluation.h"
@@ -43,9 +43,10 @@ Befehle:
                       vorher Sicherungskopie) und Ergebnisseiten ausgeben
   show DATEI          gespeicherte Ergebnisseiten ausgeben
   export DATEI ZIEL   Gesamt-Export in ZIEL (.csv oder .dif)
-  plot DATEI ZIEL.svg [--view N] [--size BxH]
-                      Graphik einer Kalibrierung als SVG (Darstellung N,
-                      1 = Kalibriergerade; Größe in Pixeln, 1000x700)
+  plot DATEI ZIEL [--view N] [--size BxH]
+                      Graphik einer Kalibrierung als .png, .svg oder .pdf
+                      (Darstellung N, 1 = Kalibriergerade; Größe in Pixeln,
+                      1000x700)
   --help              diese Übersicht
   --version           Programmversion
 
@@ -221,9 +222,11 @@ Exit-Codes: 0 erfolgreich, 1 fehlgeschlagen, 2 falscher Aufruf,
                 files.push_back(c.args[i]);
             }
         }
-        if (files.size() != 2 || !LowerCase(files[1]).ends_with(".svg") || width < 100 || height < 100 || width > 10000
+        std::string target = files.size() == 2 ? LowerCase(files[1]) : std::string();
+        bool known = target.ends_with(".svg") || target.ends_with(".png") || target.ends_with(".pdf");
+        if (files.size() != 2 || !known || width < 100 || height < 100 || width > 10000
             || height > 10000)
-            return Usage(c.err, "plot erwartet eine Datei, eine Zieldatei .svg und gültige Optionen.");
+            return Usage(c.err, "plot erwartet eine Datei, eine Zieldatei (.png, .svg, .pdf) und gültige Optionen.");
         StartHome(c.home);
         TSList list;
         int rc = LoadDataFile(files[0], list, c.err);
@@ -243,11 +246,7 @@ Exit-Codes: 0 erfolgreich, 1 fehlgeschlagen, 2 falscher Aufruf,
             c.err << Cp1252ToUtf8("Zu wenige Punkte für eine Graphik.") << '\n';
             return kExitFailed;
         }
-        TSvgCanvas canvas(width, height);
-        RenderPicture(pic, canvas, width, height, false);
-        std::ofstream out(ToOsPath(files[1]), std::ios::binary | std::ios::trunc);
-        out << canvas.Document();
-        return out ? kExitOk : kExitFailed;
+        return SavePicture(pic, files[1], width, height, false) ? kExitOk : kExitFailed;
     }
 
     int Kind(TCliContext& c)

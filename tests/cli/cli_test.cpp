@@ -201,7 +201,11 @@ TEST(CliPlot, CalibrationAsSvg)
     for (std::size_t p = text.find("<ellipse"); p != std::string::npos; p = text.find("<ellipse", p + 1))
         ++markers;
     EXPECT_EQ(markers, 10U);
-    EXPECT_EQ(Cli({ "plot", file, dir.File("x.png") }).code, kExitUsage);
+    ASSERT_EQ(Cli({ "plot", file, dir.File("blei.png"), "--size", "640x480" }).code, kExitOk);
+    EXPECT_EQ(ReadBytes(dir.File("blei.png")).substr(1, 3), "PNG");
+    ASSERT_EQ(Cli({ "plot", file, dir.File("blei.pdf"), "--view", "6" }).code, kExitOk);
+    EXPECT_EQ(ReadBytes(dir.File("blei.pdf")).substr(0, 5), "%PDF-");
+    EXPECT_EQ(Cli({ "plot", file, dir.File("x.gif") }).code, kExitUsage);
     EXPECT_EQ(Cli({ "plot", file, svg, "--view", "13" }).code, kExitUsage);
     EXPECT_EQ(Cli({ "plot", dir.File("none.klb"), svg }).code, kExitFileMissing);
 }

@@ -5,6 +5,7 @@
 #include "app/user_dialogs.h"
 #include "base/file_names.h"
 #include "base/text_utils.h"
+#include "gui/plot_output.h"
 #include "gui/qt_canvas.h"
 #include "gui/qt_text.h"
 #include "output/calibration_plot.h"
@@ -74,25 +75,7 @@ bool TGrfForm::SaveGraphic(const std::string& fileName) const
     int factor = 1 + std::min<int>(g[graphicsblock::kStoreWidth], 2);
     int w = std::max(width(), 640) * factor;
     int h = std::max(height(), 480) * factor;
-    std::string lower = LowerCase(fileName);
-    if (lower.ends_with(".svg")) {
-        TSvgCanvas canvas(w, h);
-        RenderPicture(Picture(), canvas, w, h, mono);
-        std::ofstream out(ToOsPath(fileName), std::ios::binary | std::ios::trunc);
-        out << canvas.Document();
-        return static_cast<bool>(out);
-    }
-    if (lower.ends_with(".pdf")) {
-        QPdfWriter pdf(ToQString(fileName));
-        pdf.setResolution(96);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        QPainter painter(&pdf);
-        TQtCanvas canvas(painter);
-        RenderPicture(Picture(), canvas, painter.device()->width(), painter.device()->height(), mono);
-        return painter.end();
-    }
-    return Render(w, h, mono).save(ToQString(fileName), "PNG");
+    return SavePicture(Picture(), fileName, w, h, mono);
 }
 
 bool RunPlotRequest(int clientWidth)
