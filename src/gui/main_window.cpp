@@ -330,6 +330,12 @@ void TMainForm::Handle(const TMenuItem& item)
             ShowButtons(flags);
         }
         break;
+    case TMenuHandler::Print:
+        if (area_->activeSubWindow() == graphicsWindow_ && graphic_->HasContent())
+            graphic_->PrintGraphic();
+        else
+            NotYet("Das Drucken von Tabellenseiten");
+        break;
     case TMenuHandler::SaveCopy:
         if (area_->activeSubWindow() == graphicsWindow_ && graphic_->HasContent()) {
             auto file = ChooseFile("Graphik speichern", StartX().copyDir, "graphik.png", "SAU",

@@ -250,6 +250,37 @@ void RenderPicture(const TPic& pic, TCanvas& c, int width, int height, bool mono
                 c.Line({ m.X(xa), m.Y(ya) }, { m.X(xb), m.Y(yb) });
         }
     }
+    // type 5: error bars with caps of 10 line units and the group's marker
+    for (std::size_t g = 0; pic.diagramType == 5 && g < pic.groups.size() && g < 6; ++g) {
+        const TBarGroup& grp = pic.groups[g];
+        TColour colour = StyleColour(pic, static_cast<int>(g) + 1, mono);
+        std::size_t n = std::min({ grp.x.size(), grp.centre.size(), grp.lower.size(), grp.upper.size() });
+        int cap = 5 * unit;
+        int previousX = 0, previousY = 0;
+        bool havePrevious = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (grp.centre[i] <= -1e20)
+                continue;
+            int x = m.X(grp.x[i]);
+            int lo = std::clamp(m.Y(grp.lower[i]), m.top, m.bottom);
+            int hi = std::clamp(m.Y(grp.upper[i]), m.top, m.bottom);
+            c.SetPen(colour, unit, TPenStyle::Solid);
+            c.Line({ x, lo }, { x, hi });
+            if (grp.lower[i] >= m.y0)
+                c.Line({ x - cap, lo }, { x + cap, lo });
+            if (grp.upper[i] <= m.y1)
+                c.Line({ x - cap, hi }, { x + cap, hi });
+            int yc = m.Y(grp.centre[i]);
+            Marker(c, pic.style[graphicsblock::kMarkers + g], x, yc, 3 * unit, colour);
+            if (grp.joined && havePrevious) {
+                c.SetPen(colour, unit, Dash(pic.style[(mono ? graphicsblock::kLineMono : graphicsblock::kLineScreen) + g]));
+                c.Line({ previousX, previousY }, { x, yc });
+            }
+            previousX = x;
+            previousY = yc;
+            havePrevious = true;
+        }
+    }
     c.ClearClip();
 
     // legend and footers

@@ -27,6 +27,13 @@ struct TSeriesDesc {
     std::vector<double> x, y;
 };
 
+// A group of points with error bars (diagram type 5): x, centre, lower and
+// upper end; a centre at or below -1e20 is not drawn.
+struct TBarGroup {
+    std::vector<double> x, centre, lower, upper;
+    bool joined = false; // consecutive centres joined with the group's dash style
+};
+
 // The one picture description of the graphic on display.
 struct TPic {
     int diagramType = 1;
@@ -38,6 +45,7 @@ struct TPic {
     std::vector<std::string> legendEntries;
     std::array<std::pair<std::string, std::string>, 6> footers;
     std::vector<TSeriesDesc> series; // at most 6
+    std::vector<TBarGroup> groups; // diagram type 5, at most 6
     TGraphicsBlock style = DefaultGraphicsBlock();
     void Clear() { *this = TPic(); }
 };

@@ -20,6 +20,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTime>
 
 namespace zam {
 
@@ -76,6 +79,26 @@ bool TGrfForm::SaveGraphic(const std::string& fileName) const
     int w = std::max(width(), 640) * factor;
     int h = std::max(height(), 480) * factor;
     return SavePicture(Picture(), fileName, w, h, mono);
+}
+
+bool TGrfForm::PrintGraphic()
+{
+    if (!content_)
+        return false;
+    const TGraphicsBlock& g = Settings().GetGraphicsBlock();
+    QPrinter printer(QPrinter::HighResolution);
+    bool landscape = g[graphicsblock::kOrientation] > 0;
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QTime now = QTime::currentTime();
+    printer.setDocName(ToQString(GraphicJobTitle(now.hour(), now.minute(), now.second())));
+    if (g[graphicsblock::kPrintDialog] == 1) {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+    }
+    RenderToPage(Picture(), printer, std::max(width(), 640), std::max(height(), 480), g[graphicsblock::kPrintMono] != 0,
+        landscape);
+    return true;
 }
 
 bool RunPlotRequest(int clientWidth)

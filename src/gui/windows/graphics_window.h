@@ -19,6 +19,9 @@ public:
     // the graphics settings apply.
     bool SaveGraphic(const std::string& fileName) const;
     QImage Render(int width, int height, bool monochrome) const;
+    // On the printer, with the orientation and black-and-white options of the
+    // graphics settings and, when asked for there, the print dialog first.
+    bool PrintGraphic();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

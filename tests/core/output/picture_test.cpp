@@ -73,6 +73,19 @@ TEST(Picture, GapSplitsAPolylineAndSegmentsAreClipped)
     EXPECT_TRUE(e.lines.empty());
 }
 
+TEST(Picture, ErrorBarsOfDiagramTypeFive)
+{
+    TPic pic = LinePicture();
+    pic.diagramType = 5;
+    pic.series.clear();
+    pic.groups.push_back({ { 2, 4, 6 }, { 5, -1e21, 5 }, { 4, 4, 4 }, { 6, 6, 12 }, true });
+    TLineCanvas c;
+    RenderPicture(pic, c, 800, 600, false);
+    // two bars: each a line and two caps, except the upper cap beyond the axis; one joining line
+    EXPECT_EQ(c.lines.size(), 3U + 2U + 1U);
+    EXPECT_EQ(c.markers.size(), 2U);
+}
+
 TEST(Picture, HeadingHeightFollowsTheTitleLines)
 {
     auto frameTop = [](int titles) {
