@@ -2,7 +2,9 @@
 #include "app/scripted_dialogs.h"
 #include "base/section_file.h"
 #include "gui/main_window.h"
+#include "gui/windows/graphics_window.h"
 #include "gui/windows/table_window.h"
+#include "output/picture.h"
 #include "output/result_tables.h"
 #include "procedures/calibration_calc.h"
 #include "procedures/procedure_dispatch.h"
@@ -60,6 +62,18 @@ TEST(MainWindowRun, EvaluatingACalibrationShowsItsPagesAndButtons)
     EXPECT_EQ(t->Pages()->currentWidget(), t->Grid());
     EXPECT_EQ(t->Grid()->columnCount(), 9);
     EXPECT_EQ(t->Grid()->item(4, 1)->text(), QStringLiteral("0.5"));
+
+    // the graphic: the view is chosen, the window shows it and saves it
+    dlg.answers = { 1 };
+    w.Action("MGraf")->trigger();
+    EXPECT_EQ(dlg.requests.back().caption, "Auswählen");
+    EXPECT_EQ(dlg.requests.back().detail, "Darstellungsart");
+    ASSERT_TRUE(w.GraphicsWindow()->HasContent());
+    EXPECT_EQ(Picture().series.size(), 4U); // the band view
+    EXPECT_GE(w.GraphicsWindow()->Canvas()->width(), TGrfForm::kMinWidth);
+    EXPECT_TRUE(w.GraphicsWindow()->SaveGraphic(dir.File("g.png")));
+    EXPECT_TRUE(w.GraphicsWindow()->SaveGraphic(dir.File("g.svg")));
+    EXPECT_EQ(test::ReadBytes(dir.File("g.png")).substr(1, 3), "PNG");
 
     // a cancelled selection keeps the display and the command code
     w.Action("MKFunkt")->trigger();

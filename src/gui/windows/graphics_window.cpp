@@ -20,29 +20,79 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTime>
 
 namespace zam {
 
+namespace {
+    // Paints the picture at its own size inside the scroll area.
+    class TPictureCanvas : public QWidget {
+    public:
+        TPictureCanvas(const TGrfForm& form, QWidget* parent)
+            : QWidget(parent)
+            , form_(form)
+        {
+        }
+
+    protected:
+        void paintEvent(QPaintEvent*) override
+        {
+            QPainter painter(this);
+            if (!form_.HasContent()) {
+                painter.fillRect(rect(), Qt::white);
+                painter.drawText(rect(), Qt::AlignCenter, ToQString("Keine Graphik"));
+                return;
+            }
+            painter.setRenderHint(QPainter::Antialiasing);
+            TQtCanvas canvas(painter);
+            RenderPicture(Picture(), canvas, width(), height(), false);
+        }
+
+    private:
+        const TGrfForm& form_;
+    };
+}
+
 TGrfForm::TGrfForm(QWidget* parent)
     : QWidget(parent)
+    , area_(new QScrollArea(this))
+    , canvas_(new TPictureCanvas(*this, nullptr))
 {
     setWindowTitle(QStringLiteral("Graphik"));
     setMinimumSize(200, 150);
+    area_->setWidget(canvas_);
+    area_->setFrameShape(QFrame::NoFrame);
+    for (QScrollBar* bar : { area_->horizontalScrollBar(), area_->verticalScrollBar() }) {
+        bar->setSingleStep(10);
+        bar->setPageStep(50);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area_);
+}
+
+void TGrfForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    QSize view = area_->maximumViewportSize();
+    canvas_->resize(std::max(view.width(), kMinWidth), std::max(view.height(), kMinHeight));
 }
 
 void TGrfForm::Reset()
 {
     content_ = false;
-    update();
+    canvas_->update();
 }
 
 void TGrfForm::ShowGraphic()
 {
     content_ = true;
-    update();
+    canvas_->update();
 }
 
 QImage TGrfForm::Render(int width, int height, bool monochrome) const
@@ -56,19 +106,6 @@ QImage TGrfForm::Render(int width, int height, bool monochrome) const
     return image;
 }
 
-void TGrfForm::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    if (!content_) {
-        painter.fillRect(rect(), Qt::white);
-        painter.drawText(rect(), Qt::AlignCenter, ToQString("Keine Graphik"));
-        return;
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    TQtCanvas canvas(painter);
-    RenderPicture(Picture(), canvas, width(), height(), false);
-}
-
 bool TGrfForm::SaveGraphic(const std::string& fileName) const
 {
     if (!content_)
@@ -76,8 +113,8 @@ bool TGrfForm::SaveGraphic(const std::string& fileName) const
     const TGraphicsBlock& g = Settings().GetGraphicsBlock();
     bool mono = g[graphicsblock::kStoreMono] != 0;
     int factor = 1 + std::min<int>(g[graphicsblock::kStoreWidth], 2);
-    int w = std::max(width(), 640) * factor;
-    int h = std::max(height(), 480) * factor;
+    int w = canvas_->width() * factor;
+    int h = canvas_->height() * factor;
     return SavePicture(Picture(), fileName, w, h, mono);
 }
 
@@ -96,7 +133,7 @@ bool TGrfForm::PrintGraphic()
         if (dialog.exec() != QDialog::Accepted)
             return false;
     }
-    RenderToPage(Picture(), printer, std::max(width(), 640), std::max(height(), 480), g[graphicsblock::kPrintMono] != 0,
+    RenderToPage(Picture(), printer, canvas_->width(), canvas_->height(), g[graphicsblock::kPrintMono] != 0,
         landscape);
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QScrollArea;
+
 #include <string>
 
 namespace zam {
@@ -23,11 +25,18 @@ public:
     // graphics settings and, when asked for there, the print dialog first.
     bool PrintGraphic();
 
+    // The smallest picture; a smaller window scrolls over it.
+    static constexpr int kMinWidth = 640;
+    static constexpr int kMinHeight = 480;
+    QWidget* Canvas() const { return canvas_; }
+
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool content_ = false;
+    QScrollArea* area_;
+    QWidget* canvas_;
 };
 
 // Asks for the view of the requested plot and fills the picture; false when
