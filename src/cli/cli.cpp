@@ -12,6 +12,7 @@
 #include "base/number_text.h"
 #include "output/calibration_plot.h"
 #include "output/exchange_table.h"
+#include "gui/paged_printer.h"
 #include "gui/plot_output.h"
 #include "output/page_text.h"
 #include "output/result_tables.h"
@@ -43,6 +44,8 @@ Befehle:
                       vorher Sicherungskopie) und Ergebnisseiten ausgeben
   show DATEI          gespeicherte Ergebnisseiten ausgeben
   export DATEI ZIEL   Gesamt-Export in ZIEL (.csv oder .dif)
+  print DATEI ZIEL.pdf [--graphic]
+                      Ergebnisseiten (und die Graphik) als PDF, wie gedruckt
   plot DATEI ZIEL [--view N] [--size BxH]
                       Graphik einer Kalibrierung als .png, .svg oder .pdf
                       (Darstellung N, 1 = Kalibriergerade; Größe in Pixeln,
@@ -249,6 +252,35 @@ Exit-Codes: 0 erfolgreich, 1 fehlgeschlagen, 2 falscher Aufruf,
         return SavePicture(pic, files[1], width, height, false) ? kExitOk : kExitFailed;
     }
 
+    int Print(TCliContext& c)
+    {
+        bool graphic = false;
+        std::vector<std::string> files;
+        for (const auto& a : c.args) {
+            if (a == "--graphic")
+                graphic = true;
+            else
+                files.push_back(a);
+        }
+        if (files.size() != 2 || !LowerCase(files[1]).ends_with(".pdf"))
+            return Usage(c.err, "print erwartet eine Datei und eine Zieldatei .pdf.");
+        StartHome(c.home);
+        TSList list;
+        int rc = LoadDataFile(files[0], list, c.err);
+        if (rc != kExitOk)
+            return rc;
+        auto evaluation = CreateEvaluation(ProcedureKindOfFile(files[0]));
+        if (!evaluation) {
+            c.err << Cp1252ToUtf8("Ausgabe für diese Dateiart ist in zam-cli noch nicht verfügbar.") << '\n';
+            return kExitFailed;
+        }
+        evaluation->Bind(list, files[0]);
+        evaluation->Output(TableManager());
+        if (graphic && !FillCalibrationPlot(1, files[0], Picture(), 100))
+            graphic = false;
+        return PrintPagesToPdf(files[1], graphic) ? kExitOk : kExitFailed;
+    }
+
     int Kind(TCliContext& c)
     {
         if (c.args.size() != 1)
@@ -311,6 +343,8 @@ int RunCli(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostr
         return Export(c);
     if (command == "plot")
         return Plot(c);
+    if (command == "print")
+        return Print(c);
     if (command == "help")
         return out << Cp1252ToUtf8(kUsage), kExitOk;
     return Usage(err, "Unbekannter Befehl: " + command);

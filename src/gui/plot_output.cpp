@@ -32,14 +32,19 @@ void EnsurePaintApplication()
 void RenderToPage(const TPic& pic, QPaintDevice& device, int pictureWidth, int pictureHeight, bool monochrome,
     bool landscape)
 {
-    int pageW = device.width();
-    int pageH = device.height();
+    QPainter painter(&device);
+    RenderToPage(pic, painter, device.width(), device.height(), pictureWidth, pictureHeight, monochrome, landscape);
+}
+
+void RenderToPage(const TPic& pic, QPainter& painter, int pageW, int pageH, int pictureWidth, int pictureHeight,
+    bool monochrome, bool landscape)
+{
     int printW = pageW - pageW / 10;
     int printH = pageH - pageH / 10;
     int offsetX = pageW / 20;
     int offsetY = landscape ? pageH / 15 : pageH / 20;
     int unit = std::clamp(std::max(printW / std::max(pictureWidth, 1), printH / std::max(pictureHeight, 1)), 1, 10);
-    QPainter painter(&device);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // the logical picture mapped isotropically onto the printable area
     int logicalW = pictureWidth * unit;
@@ -47,8 +52,9 @@ void RenderToPage(const TPic& pic, QPaintDevice& device, int pictureWidth, int p
     double scale = std::min(static_cast<double>(printW) / logicalW, static_cast<double>(printH) / logicalH);
     painter.translate(offsetX, offsetY);
     painter.scale(scale, scale);
-    TQtCanvas canvas(painter);
+    TQtCanvas canvas(painter, true);
     RenderPicture(pic, canvas, logicalW, logicalH, monochrome, unit);
+    painter.restore();
 }
 
 bool SavePicture(const TPic& pic, const std::string& fileName, int width, int height, bool monochrome)

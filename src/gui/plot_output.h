@@ -5,6 +5,7 @@
 #include <string>
 
 class QPaintDevice;
+class QPainter;
 
 namespace zam {
 
@@ -17,6 +18,8 @@ void EnsurePaintApplication();
 // the screen graphic with thicker lines; landscape when asked.
 void RenderToPage(const TPic& pic, QPaintDevice& device, int pictureWidth, int pictureHeight, bool monochrome,
     bool landscape);
+void RenderToPage(const TPic& pic, QPainter& painter, int pageWidth, int pageHeight, int pictureWidth,
+    int pictureHeight, bool monochrome, bool landscape);
 
 // PNG, SVG or PDF by the file name's extension; false when it could not be written.
 bool SavePicture(const TPic& pic, const std::string& fileName, int width, int height, bool monochrome);

@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QPolygon>
 
+#include <algorithm>
+
 namespace zam {
 
 QColor ToQColor(TColour c) { return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF)); }
@@ -66,8 +68,9 @@ namespace {
     }
 }
 
-TQtCanvas::TQtCanvas(QPainter& painter)
+TQtCanvas::TQtCanvas(QPainter& painter, bool screenFonts)
     : p_(painter)
+    , screenFonts_(screenFonts)
 {
 }
 
@@ -83,7 +86,10 @@ void TQtCanvas::SetBrush(TColour colour, TBrushStyle style) { p_.setBrush(QBrush
 
 void TQtCanvas::SetFont(const TFontDesc& font, TColour colour)
 {
-    p_.setFont(ToQFont(font));
+    QFont f = ToQFont(font);
+    if (screenFonts_)
+        f.setPixelSize(std::max(1, (font.size > 0 ? font.size : 9) * 96 / 72));
+    p_.setFont(f);
     textColour_ = ToQColor(colour);
 }
 

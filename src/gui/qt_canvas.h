@@ -12,7 +12,9 @@ QFont ToQFont(const TFontDesc& font);
 // The canvas seam on a QPainter (widget, QImage or printer).
 class TQtCanvas : public TCanvas {
 public:
-    explicit TQtCanvas(QPainter& painter);
+    // With screenFonts, font sizes are taken as on a 96 dpi screen whatever
+    // the device (for pictures drawn in screen units and scaled onto paper).
+    explicit TQtCanvas(QPainter& painter, bool screenFonts = false);
     void SetPen(TColour colour, int width, TPenStyle style) override;
     void SetBrush(TColour colour, TBrushStyle style) override;
     void SetFont(const TFontDesc& font, TColour colour) override;
@@ -31,6 +33,7 @@ public:
 private:
     QPainter& p_;
     QColor textColour_ = Qt::black;
+    bool screenFonts_ = false;
 };
 
 // Text measures of real fonts, installed for the settings.
