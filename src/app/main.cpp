@@ -11,6 +11,7 @@
 #include "gui/qt_canvas.h"
 #include "gui/qt_clipboard.h"
 #include "gui/qt_dialogs.h"
+#include "gui/printing.h"
 #include "gui/single_instance.h"
 #include "gui/procedures/calibration_dialog.h"
 #include "procedures/procedure_dispatch.h"
@@ -82,6 +83,7 @@ int main(int argc, char** argv)
     zam::SetEntryFunction("calibration", zam::RunCalibrationEntry);
     zam::StartX().StartWork(start);
     zam::BaseData().BaseDataStart(zam::StartX().startDir);
+    zam::InstallPrinter();
     std::string ownHelp = zam::JoinPath(zam::StartX().startDir, "help");
     if (zam::IsDirectory(ownHelp))
         zam::SetHelpFolder(ownHelp);

@@ -10,7 +10,10 @@
 #include "gui/dialogs/login_dialog.h"
 #include "gui/qt_canvas.h"
 #include "gui/qt_text.h"
+#include "gui/printing.h"
 #include "gui/windows/graphics_window.h"
+#include "output/print_manager.h"
+#include "output/table_page.h"
 #include "gui/windows/table_window.h"
 #include "output/plot_request.h"
 #include "output/result_tables.h"
@@ -296,6 +299,9 @@ void TMainForm::RunCommand(int code)
 
 void TMainForm::Handle(const TMenuItem& item)
 {
+    // nothing runs while the print buffer is printed
+    if (PrintManager().busy)
+        return;
     switch (item.handler) {
     case TMenuHandler::Procedure:
         RunCommand(item.tag);
@@ -333,8 +339,14 @@ void TMainForm::Handle(const TMenuItem& item)
     case TMenuHandler::Print:
         if (area_->activeSubWindow() == graphicsWindow_ && graphic_->HasContent())
             graphic_->PrintGraphic();
-        else
-            NotYet("Das Drucken von Tabellenseiten");
+        else if (const TSTab* t = TableManager().Table(table_->ShownPage() + 1))
+            PrintManager().PrintPage(BuildTablePage(*t), true);
+        break;
+    case TMenuHandler::FormFeed:
+        PrintManager().FormFeed();
+        break;
+    case TMenuHandler::PrinterSetup:
+        PrinterSetup(this);
         break;
     case TMenuHandler::SaveCopy:
         if (area_->activeSubWindow() == graphicsWindow_ && graphic_->HasContent()) {
@@ -342,8 +354,8 @@ void TMainForm::Handle(const TMenuItem& item)
                 "PNG-Bild (*.png)|*.png|SVG-Graphik (*.svg)|*.svg|PDF-Dokument (*.pdf)|*.pdf");
             if (file && !graphic_->SaveGraphic(*file))
                 ShowError(*file + ": Schreibfehler!");
-        } else {
-            NotYet("Die Festplattenkopie von Tabellen");
+        } else if (const TSTab* t = TableManager().Table(table_->ShownPage() + 1)) {
+            PrintManager().PrintPage(BuildTablePage(*t), false);
         }
         break;
     case TMenuHandler::Exit:
@@ -381,6 +393,10 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (!PrintManager().BufferEmpty()
+        && AskYesNo("Druckerpuffer ist nicht leer!\r\n\r\n   Ausdrucken?") == kResYes)
+        PrintManager().FlushIfAny();
+    PrintManager().ReleaseJobs();
     CloseHelp();
     event->accept();
 }

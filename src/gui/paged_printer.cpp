@@ -10,8 +10,9 @@
 
 namespace zam {
 
-TPagedPrinter::TPagedPrinter(QPagedPaintDevice& device)
+TPagedPrinter::TPagedPrinter(QPagedPaintDevice& device, bool oneDocument)
     : device_(device)
+    , oneDocument_(oneDocument)
 {
 }
 
@@ -35,7 +36,15 @@ bool TPagedPrinter::BeginDocument(const std::string& title)
 
 void TPagedPrinter::NewPage() { device_.newPage(); }
 
-void TPagedPrinter::EndDocument() { }
+void TPagedPrinter::EndDocument()
+{
+    if (oneDocument_ || !started_)
+        return;
+    painter_->end();
+    canvas_.reset();
+    painter_.reset();
+    started_ = false;
+}
 
 int TPagedPrinter::PageWidth() const { return device_.width(); }
 

@@ -13,7 +13,9 @@ namespace zam {
 // The printer seam on a paged Qt device (a QPrinter or a QPdfWriter).
 class TPagedPrinter : public TPrinterDevice {
 public:
-    explicit TPagedPrinter(QPagedPaintDevice& device);
+    // oneDocument: every printing run continues the same document (PDF);
+    // otherwise each run is a print job of its own (printer).
+    explicit TPagedPrinter(QPagedPaintDevice& device, bool oneDocument = true);
     bool BeginDocument(const std::string& title) override;
     void NewPage() override;
     void EndDocument() override;
@@ -28,6 +30,7 @@ private:
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<TQtCanvas> canvas_;
     bool started_ = false;
+    bool oneDocument_ = true;
 };
 
 // The result pages of the table manager (and the graphic) as a PDF, as they

@@ -211,3 +211,30 @@ TEST(CliPlot, CalibrationAsSvg)
 }
 
 }
+
+namespace zam {
+
+TEST(CliPrint, PdfOfTheResultPagesAndTheGraphic)
+{
+    TTempDir dir;
+    std::string file = dir.File("blei.klb");
+    test::WriteCalibration(file, test::LeadCalibration());
+    ASSERT_EQ(Cli({ "evaluate", file }).code, kExitOk);
+    std::string pdf = dir.File("blei.pdf");
+    TRun print = Cli({ "print", file, pdf, "--graphic" });
+    ASSERT_EQ(print.code, kExitOk) << print.err;
+    EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
+    // the pages as poppler reads them, when it is installed
+    std::string txt = dir.File("blei.txt");
+    std::string cmd = "pdftotext -layout " + pdf + " " + txt + " 2>/dev/null";
+    if (std::system(cmd.c_str()) == 0) {
+        std::string text = ReadBytes(txt);
+        EXPECT_NE(text.find("LINEARE KALIBRIERUNG"), std::string::npos);
+        EXPECT_NE(text.find("Daten, Residuen"), std::string::npos);
+        EXPECT_NE(text.find("Kalibrierung Blei"), std::string::npos);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 3); // two page sheets and the graphic
+    }
+    EXPECT_EQ(Cli({ "print", file, dir.File("x.txt") }).code, kExitUsage);
+}
+
+}
