@@ -87,6 +87,7 @@ TMainForm::TMainForm(QWidget* parent)
     statusBar()->addPermanentWidget(user_);
     statusBar()->setStyleSheet(QStringLiteral("color: blue;"));
     connect(table_, &TTabForm::ButtonsRequested, this, [this](const QString& flags) { ShowButtons(FromQString(flags)); });
+    connect(table_, &TTabForm::ChartRequested, this, [this](const std::string&) { NotYet("Die Anzeige von Kontrollkarten"); });
     // the tool buttons follow the active child window
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
         if (w == tableWindow_ && table_->HasContent()) {
@@ -341,6 +342,9 @@ void TMainForm::Handle(const TMenuItem& item)
             graphic_->PrintGraphic();
         else if (const TSTab* t = TableManager().Table(table_->ShownPage() + 1))
             PrintManager().PrintPage(BuildTablePage(*t), true);
+        break;
+    case TMenuHandler::SortDays:
+        table_->SortReport();
         break;
     case TMenuHandler::FormFeed:
         PrintManager().FormFeed();

@@ -1,6 +1,9 @@
 #include "gui/windows/table_window.h"
 
 #include "app/settings.h"
+#include "base/file_names.h"
+#include "base/string_grid.h"
+#include "output/chart_report_grid.h"
 #include "base/table_text.h"
 #include "gui/qt_canvas.h"
 #include "gui/qt_text.h"
@@ -11,6 +14,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -148,6 +152,8 @@ TTabForm::TTabForm(QWidget* parent)
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
+    grid_->setMouseTracking(true);
+    grid_->viewport()->installEventFilter(this);
     info_->setSelectionMode(QAbstractItemView::NoSelection);
     info_->setItemDelegate(new TCellDelegate(info_, 1, 0, true));
     list_->setItemDelegate(new TCellDelegate(list_, 0, 0, true));
@@ -194,6 +200,8 @@ void TTabForm::Reset()
     content_ = false;
     shown_ = -1;
     helpContext_ = 5;
+    chartFile_.clear();
+    sortState_ = 0;
     tabs_->blockSignals(true);
     while (tabs_->count() > 0)
         tabs_->removeTab(0);
@@ -207,6 +215,55 @@ void TTabForm::Reset()
     auto* item = new QListWidgetItem(QStringLiteral("Keine Ausgabe"), list_);
     item->setData(kCellRole, QByteArray("Keine Ausgabe"));
     pages_->setCurrentWidget(list_);
+}
+
+bool TTabForm::IsChartReport() const
+{
+    return content_ && TableManager().CommandCode == 1760 && pages_->currentWidget() == grid_;
+}
+
+bool TTabForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != grid_->viewport() || !IsChartReport())
+        return QWidget::eventFilter(watched, event);
+    auto type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+        return QWidget::eventFilter(watched, event);
+    QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+    int row = grid_->rowAt(pos.y());
+    int col = grid_->columnAt(pos.x());
+    if (type == QEvent::MouseMove) {
+        grid_->viewport()->setCursor(IsChartNameCell(col, row) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    } else {
+        QTableWidgetItem* item = grid_->item(row, col);
+        TStringGrid cell(col + 1, row + 1, 0, 0);
+        if (item)
+            cell.SetCell(col, row, StripMarkup(CellTextWithoutFlags(item->data(kCellRole).toByteArray().toStdString())));
+        chartFile_ = row >= 0 && col >= 0 ? ChartFileAt(cell, col, row, reportDir_) : std::string();
+        if (type == QEvent::MouseButtonDblClick && !chartFile_.empty() && FileExists(chartFile_))
+            emit ChartRequested(chartFile_);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TTabForm::SortReport()
+{
+    if (!IsChartReport())
+        return;
+    TStringGrid grid(grid_->columnCount(), grid_->rowCount(), 0, 0);
+    for (int r = 0; r < grid.RowCount(); ++r)
+        for (int c = 0; c < grid.ColCount(); ++c)
+            if (QTableWidgetItem* item = grid_->item(r, c))
+                grid.SetCell(c, r, item->data(kCellRole).toByteArray().toStdString());
+    SortChartReport(grid, sortState_);
+    for (int r = 0; r < grid.RowCount(); ++r)
+        for (int c = 0; c < grid.ColCount(); ++c)
+            if (QTableWidgetItem* item = grid_->item(r, c)) {
+                item->setData(kCellRole, Bytes(grid.Cell(c, r)));
+                item->setText(ToQString(StripMarkup(CellTextWithoutFlags(grid.Cell(c, r)))));
+            }
+    if (grid_->rowCount() > 4)
+        grid_->scrollToItem(grid_->item(4, 0), QAbstractItemView::PositionAtTop);
 }
 
 void TTabForm::Rebuild()

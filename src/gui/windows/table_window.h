@@ -54,11 +54,23 @@ public:
     QLabel* LeftTitle() const { return leftTitle_; }
     QLabel* Notice() const { return notice_; }
 
+    // Chart overview (command 1760): the folder its file names are relative
+    // to, the chart under the last mouse press, re-sorting of the blocks.
+    void SetReportDirectory(std::string dir) { reportDir_ = std::move(dir); }
+    const std::string& ChartFile() const { return chartFile_; }
+    int SortState() const { return sortState_; }
+    void SortReport();
+
 signals:
     void ButtonsRequested(const QString& flags);
+    void ChartRequested(const std::string& file);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ApplyColours();
+    bool IsChartReport() const;
     QTabBar* tabs_;
     QWidget* titlePanel_;
     QLabel* leftTitle_;
@@ -76,6 +88,9 @@ private:
     int helpContext_ = 5;
     std::string resultFlags_;
     std::vector<int> pageHelp_;
+    std::string reportDir_;
+    std::string chartFile_;
+    int sortState_ = 0;
 };
 
 }
