@@ -300,8 +300,11 @@ void TMainForm::RunCommand(int code)
 
 void TMainForm::Handle(const TMenuItem& item)
 {
-    // nothing runs while the print buffer is printed
-    if (PrintManager().busy)
+    // nothing but the export, re-sorting and interval statistics runs while
+    // the print buffer is printed
+    bool idleFree = item.handler == TMenuHandler::TotalExport || item.handler == TMenuHandler::SortDays
+        || item.name == "MCHStat";
+    if (PrintManager().busy && !idleFree)
         return;
     switch (item.handler) {
     case TMenuHandler::Procedure:
