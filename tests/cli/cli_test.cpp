@@ -32,6 +32,15 @@ namespace {
     }
 
     const std::string kFixture = std::string(ZAM_TEST_DATA) + "/calibration_plain.txt";
+
+    // The lead calibration in the directory, evaluated by zam-cli.
+    std::string EvaluatedCalibration(const TTempDir& dir)
+    {
+        std::string file = dir.File("blei.klb");
+        test::WriteCalibration(file, test::LeadCalibration());
+        EXPECT_EQ(Cli({ "evaluate", file }).code, kExitOk);
+        return file;
+    }
 }
 
 TEST(Cli, PackThenDumpGivesThePlainTextBack)
@@ -186,9 +195,7 @@ namespace zam {
 TEST(CliPlot, CalibrationAsSvg)
 {
     TTempDir dir;
-    std::string file = dir.File("blei.klb");
-    test::WriteCalibration(file, test::LeadCalibration());
-    ASSERT_EQ(Cli({ "evaluate", file }).code, kExitOk);
+    std::string file = EvaluatedCalibration(dir);
     std::string svg = dir.File("blei.svg");
     TRun plot = Cli({ "plot", file, svg, "--view", "2", "--size", "800x600" });
     ASSERT_EQ(plot.code, kExitOk) << plot.err;
@@ -217,9 +224,7 @@ namespace zam {
 TEST(CliPrint, PdfOfTheResultPagesAndTheGraphic)
 {
     TTempDir dir;
-    std::string file = dir.File("blei.klb");
-    test::WriteCalibration(file, test::LeadCalibration());
-    ASSERT_EQ(Cli({ "evaluate", file }).code, kExitOk);
+    std::string file = EvaluatedCalibration(dir);
     std::string pdf = dir.File("blei.pdf");
     TRun print = Cli({ "print", file, pdf, "--graphic" });
     ASSERT_EQ(print.code, kExitOk) << print.err;
