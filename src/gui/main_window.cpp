@@ -196,6 +196,13 @@ void TMainForm::BuildTools()
         connect(buttons_[period], &QToolButton::clicked, this, [this] { NotYet("Kontrollkarten"); });
 }
 
+TMainForm::~TMainForm()
+{
+    // the children go after this object; their last signals must not reach it
+    area_->disconnect(this);
+    table_->disconnect(this);
+}
+
 QAction* TMainForm::Action(const std::string& name) const
 {
     auto it = actions_.find(name);

@@ -25,6 +25,7 @@ class TMainForm : public QMainWindow {
 
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
     // The logged-in user in the status bar, menus by the rights level.
     void ShowUser();
     void SetCaption(const std::string& shortName);
