@@ -1,12 +1,10 @@
 #include "app/base_data.h"
 #include "app/scripted_dialogs.h"
-#include "base/section_file.h"
 #include "gui/main_window.h"
 #include "gui/windows/graphics_window.h"
 #include "gui/windows/table_window.h"
 #include "output/picture.h"
 #include "output/result_tables.h"
-#include "procedures/calibration_calc.h"
 #include "procedures/procedure_dispatch.h"
 #include "qt_app.h"
 #include "support/calibration_fixture.h"
@@ -27,14 +25,7 @@ TEST(MainWindowRun, EvaluatingACalibrationShowsItsPagesAndButtons)
     test::EnsureQtApp();
     test::TTempDir dir;
     std::string file = dir.File("blei.klb");
-    test::WriteCalibration(file, test::LeadCalibration());
-    {
-        TSList list;
-        list.LoadFile(file, kOpenExclusive);
-        TKalCalc calc;
-        calc.Bind(list, file);
-        calc.Compute();
-    }
+    ASSERT_TRUE(test::WriteComputedCalibration(file, test::LeadCalibration()));
     CurrentUser().rights = 1;
     TScriptedDialogs dlg;
     TMainForm w;

@@ -2,6 +2,7 @@
 
 #include "base/number_text.h"
 #include "base/section_file.h"
+#include "procedures/calibration_calc.h"
 
 namespace zam::test {
 
@@ -39,6 +40,17 @@ std::vector<std::string> Numbers(const std::vector<double>& values, int decimals
     for (double v : values)
         out.push_back(FormatFixed(decimals, v));
     return out;
+}
+
+bool WriteComputedCalibration(const std::string& file, const TCalibrationData& data)
+{
+    WriteCalibration(file, data);
+    TSList list;
+    if (!list.LoadFile(file, kOpenExclusive))
+        return false;
+    TKalCalc calc;
+    calc.Bind(list, file);
+    return calc.Compute();
 }
 
 }

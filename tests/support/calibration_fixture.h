@@ -17,6 +17,9 @@ struct TCalibrationData {
 };
 
 void WriteCalibration(const std::string& file, const TCalibrationData& data);
+// Writes the file and computes it as the evaluation does; false when it could
+// not be read or computed.
+bool WriteComputedCalibration(const std::string& file, const TCalibrationData& data);
 
 // Lead in water, ICP-MS: ten standards, linear.
 TCalibrationData LeadCalibration();

@@ -1,7 +1,5 @@
-#include "base/section_file.h"
 #include "output/calibration_plot.h"
 #include "output/picture.h"
-#include "procedures/calibration_calc.h"
 #include "support/calibration_fixture.h"
 #include "support/temp_dir.h"
 
@@ -138,12 +136,7 @@ TEST(CalibrationPlot, ViewsAndTheFunctionView)
     EXPECT_EQ(CalibrationViews(1, false)[1].second, "Kalibrierger. + Vertr.-Bereich");
     test::TTempDir dir;
     std::string file = dir.File("k.klb");
-    test::WriteCalibration(file, test::LeadCalibration());
-    TSList list;
-    list.LoadFile(file, kOpenExclusive);
-    TKalCalc calc;
-    calc.Bind(list, file);
-    calc.Compute();
+    ASSERT_TRUE(test::WriteComputedCalibration(file, test::LeadCalibration()));
     TPic pic;
     ASSERT_TRUE(FillCalibrationPlot(1, file, pic));
     EXPECT_EQ(pic.title1, "Kalibrierung Blei");

@@ -8,7 +8,6 @@
 #include "output/page_text.h"
 #include "output/plot_request.h"
 #include "output/result_tables.h"
-#include "procedures/calibration_calc.h"
 #include "procedures/procedure_dispatch.h"
 #include "support/calibration_fixture.h"
 #include "support/temp_dir.h"
@@ -27,12 +26,7 @@ namespace {
     std::string Prepare(const TTempDir& dir, const TCalibrationData& d, const char* name = "k.klb")
     {
         std::string file = dir.File(name);
-        test::WriteCalibration(file, d);
-        TSList list;
-        EXPECT_TRUE(list.LoadFile(file, kOpenExclusive));
-        TKalCalc calc;
-        calc.Bind(list, file);
-        EXPECT_TRUE(calc.Compute());
+        EXPECT_TRUE(test::WriteComputedCalibration(file, d));
         return file;
     }
 
