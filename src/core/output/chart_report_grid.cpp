@@ -34,11 +34,11 @@ bool IsChartNameCell(int col, int row)
     return col == 1 && row >= kFirstBlockRow && (row - kFirstBlockRow) % kBlockRows == 0;
 }
 
-std::string ChartFileAt(const TStringGrid& grid, int col, int row, std::string_view reportDir)
+std::string ChartFileAt(int col, int row, std::string_view cellText, std::string_view reportDir)
 {
-    if (!IsChartNameCell(col, row) || grid.Cell(col, row).empty())
+    if (!IsChartNameCell(col, row) || cellText.empty())
         return {};
-    return std::string(reportDir) + grid.Cell(col, row);
+    return std::string(reportDir) + std::string(cellText);
 }
 
 void SortChartReport(TStringGrid& grid, int& sortState)

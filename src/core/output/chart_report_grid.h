@@ -12,9 +12,9 @@ class TStringGrid;
 // block's first row holds the chart's file name.
 bool IsChartNameCell(int col, int row);
 
-// The chart file named by the cell, joined to the report folder; empty when
-// the cell is no name cell or holds no name.
-std::string ChartFileAt(const TStringGrid& grid, int col, int row, std::string_view reportDir);
+// The chart file named by the text of cell (col, row), joined to the report
+// folder; empty when the cell is no name cell or holds no name.
+std::string ChartFileAt(int col, int row, std::string_view cellText, std::string_view reportDir);
 
 // Re-sorts the blocks: with sortState 0 by the days since the last
 // out-of-control situation (charts without one last), with 1 by file name;

@@ -236,10 +236,8 @@ bool TTabForm::eventFilter(QObject* watched, QEvent* event)
         grid_->viewport()->setCursor(IsChartNameCell(col, row) ? Qt::PointingHandCursor : Qt::ArrowCursor);
     } else {
         QTableWidgetItem* item = grid_->item(row, col);
-        TStringGrid cell(col + 1, row + 1, 0, 0);
-        if (item)
-            cell.SetCell(col, row, StripMarkup(CellTextWithoutFlags(item->data(kCellRole).toByteArray().toStdString())));
-        chartFile_ = row >= 0 && col >= 0 ? ChartFileAt(cell, col, row, reportDir_) : std::string();
+        std::string text = item ? StripMarkup(CellTextWithoutFlags(item->data(kCellRole).toByteArray().toStdString())) : "";
+        chartFile_ = ChartFileAt(col, row, text, reportDir_);
         if (type == QEvent::MouseButtonDblClick && !chartFile_.empty() && FileExists(chartFile_))
             emit ChartRequested(chartFile_);
     }

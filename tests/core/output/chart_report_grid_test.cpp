@@ -39,10 +39,10 @@ std::vector<std::string> NameOrder(const TStringGrid& grid)
 TEST(ChartReportGrid, OnlyTheFirstCellOfABlockNamesAChart)
 {
     TStringGrid grid = ReportGrid();
-    EXPECT_EQ(ChartFileAt(grid, 1, 9, "/daten/"), "/daten/Cadmium.mwk");
-    EXPECT_EQ(ChartFileAt(grid, 1, 4, "/daten/"), "/daten/blei.mwk");
+    EXPECT_EQ(ChartFileAt(1, 9, grid.Cell(1, 9), "/daten/"), "/daten/Cadmium.mwk");
+    EXPECT_EQ(ChartFileAt(1, 4, grid.Cell(1, 4), "/daten/"), "/daten/blei.mwk");
     for (auto [col, row] : { std::pair { 1, 10 }, { 2, 9 }, { 1, 3 }, { 0, 4 }, { 1, 8 } })
-        EXPECT_EQ(ChartFileAt(grid, col, row, "/daten/"), "") << col << "," << row;
+        EXPECT_EQ(ChartFileAt(col, row, grid.Cell(col, row), "/daten/"), "") << col << "," << row;
     EXPECT_TRUE(IsChartNameCell(1, 19));
     EXPECT_FALSE(IsChartNameCell(1, -1));
 }
